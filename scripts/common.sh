@@ -1,0 +1,30 @@
+# Shared by ./run and ./test: installs the Debian packages that are missing
+# and builds the program in build/.
+
+# Installs each named Debian package that is not installed yet.
+install_missing() {
+    missing=""
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# What building and running the program needs.
+BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core"
+# What the tests need beside: a virtual X server for the real window and
+# tools to find it and take its picture.
+TEST_PACKAGES="xvfb xauth xdotool imagemagick"
+
+build() {
+    cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$ROOT/build.log" 2>&1 ||
+        { cat "$ROOT/build.log"; return 1; }
+    cmake --build "$ROOT/build" -j "$(nproc)" >> "$ROOT/build.log" 2>&1 ||
+        { tail -n 60 "$ROOT/build.log"; return 1; }
+}

@@ -1,0 +1,116 @@
+// The texts of the window: the language file into the text table, and the
+// table's texts onto the controls.
+#include "localisation/LanguageFile.h"
+#include "shell/Form1.h"
+#include "toolkit/FileAccess.h"
+
+#include <QBuffer>
+#include <QFile>
+
+// Reads the file named by Language. When it cannot be read, the English
+// texts built into the program are loaded instead, so that the window
+// always speaks.
+void Form1::LoadLanguageFile()
+{
+    QByteArray bytes;
+    const FileAccess::Result read = FileAccess::readAll(State.BaseDir + State.Language, bytes);
+    if (!read) {
+        QFile builtIn(QLatin1String(LanguageFile::kBuiltInEnglish));
+        builtIn.open(QIODevice::ReadOnly);
+        bytes = builtIn.readAll();
+    }
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    State.LangLineNo = LanguageFile::read(in, State.Texts);
+    if (!read)
+        Report(MsgLanguageUnreadable, State.Language + QStringLiteral(": ") + read.error);
+}
+
+void Form1::ApplyLanguageTexts()
+{
+    const TextTable& text = State.Texts;
+    const QString& br = State.LineBreak;
+    BodyPic->setToolTipText(NameOfBody->Caption());
+    ShadowText->setCaption(NameOfBody->Caption());
+    Dressed->setToolTipText(text[2]);
+    Wardrobe->setToolTipText(text[3]);
+    DeleteSkirt->setToolTipText(text[4]);
+    MoveLayerUp->setToolTipText(text[5]);
+    MoveLayerDown->setToolTipText(text[6]);
+    RemoveItem->setToolTipText(text[7]);
+    DressItem->setToolTipText(text[8]);
+    RemoveAllItems->setToolTipText(FigureNameTooltip());
+    ShowHelpLabel->setToolTipText(text[15]);
+    ShowHelpLabel->setCaption(text[15]);
+    CreatProject->setToolTipText(text[17]);
+    DeleteProject->setToolTipText(text[18]);
+    EnterProjectName->setToolTipText(text[20]);
+    EnterLadyName->setToolTipText(text[21]);
+    ProjectFileList->setToolTipText(text[22]);
+    Harddrive->setToolTipText(text[23]);
+    SkirtFiles->setToolTipText(text[24]);
+    Clothes->setToolTipText(text[26]);
+    SkirtRight->setToolTipText(text[27]);
+    SkirtLeft->setToolTipText(text[28]);
+    SkirtUp->setToolTipText(text[29]);
+    SkirtDown->setToolTipText(text[30]);
+    NameSkirt->setToolTipText(text[32]);
+    AddToWardrobe->setToolTipText(text[33]);
+    OutfitList->setToolTipText(text[42]);
+    SaveOutfit->setToolTipText(text[43]);
+    DeleteOutfit->setToolTipText(text[44]);
+    LayOutWelcomeText();
+    PlaygroundOnOff->setToolTipText(text[35]);
+    NewProject->setToolTipText(text[36]);
+    AddBMPItem->setToolTipText(text[37]);
+    HelpMe->setCaption(text[60] + br + text[61]);
+    PinkButton->setToolTipText(text[71]);
+    WhiteButton->setToolTipText(text[72]);
+    AutoButton->setToolTipText(text[73]);
+    Picture1->setToolTipText(text[74]);
+    Picture2->setToolTipText(text[75]);
+    Picture3->setToolTipText(text[76]);
+    Picture4->setToolTipText(text[77]);
+    UpdateItem->setToolTipText(text[78]);
+    ProjectLabel->setCaption(text[81]);
+    DollyLabel->setCaption(text[82]);
+    MoveUpList->setToolTipText(text[83]);
+    MoveDownList->setToolTipText(text[84]);
+    BasePic->setCaption(text[85]);
+}
+
+// The tooltip of RemoveAllItems names the figure: the part of text 10 before
+// "#NAME#", the figure's name, a blank and text 11. A text 10 without the
+// placeholder is used whole.
+QString Form1::FigureNameTooltip() const
+{
+    const QString& start = State.Texts[10];
+    const qsizetype at = start.indexOf(QLatin1String("#NAME#"));
+    return (at < 0 ? start : start.left(at)) + NameOfBody->Caption() + QLatin1Char(' ') + State.Texts[11];
+}
+
+// The welcome text as four stacked labels: the main copy, a light copy one
+// pixel up and left, a dark copy one pixel down and right, and a grey-blue
+// copy three pixels down and right.
+void Form1::LayOutWelcomeText()
+{
+    const TextTable& text = State.Texts;
+    const QString& br = State.LineBreak;
+    WelcomeRealShadow->setWidth(WelcomeText->Width());
+    WelcomeRealShadow->setHeight(WelcomeText->Height());
+    WelcomeShadow->setTop(WelcomeText->Top() - 1);
+    WelcomeShadow->setLeft(WelcomeText->Left() - 1);
+    Welcome_Shadow2->setTop(WelcomeText->Top() + 1);
+    Welcome_Shadow2->setLeft(WelcomeText->Left() + 1);
+    WelcomeRealShadow->setLeft(WelcomeText->Left() + 3);
+    WelcomeRealShadow->setTop(WelcomeText->Top() + 3);
+    WelcomeText->setForeColor(683700);
+    WelcomeShadow->setForeColor(8578790);
+    Welcome_Shadow2->setForeColor(986985);
+    WelcomeRealShadow->setForeColor(11507350);
+    WelcomeText->setCaption(text[45] + br + br + text[46] + br + text[47] + br + text[48] + br + text[49] + br +
+                            br + text[50] + br);
+    WelcomeShadow->setCaption(WelcomeText->Caption());
+    Welcome_Shadow2->setCaption(WelcomeText->Caption());
+    WelcomeRealShadow->setCaption(WelcomeText->Caption());
+}

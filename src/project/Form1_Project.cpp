@@ -1,0 +1,42 @@
+// The project file of the current project and its body picture.
+#include "project/ProjectFile.h"
+#include "shell/Form1.h"
+#include "toolkit/FileAccess.h"
+#include "toolkit/Platform.h"
+
+#include <QBuffer>
+
+// Reads "Projects\" + CurrentProject. Nothing is cleared first: a field
+// whose marker the file lacks keeps the previous project's value.
+void Form1::LoadProjectFile()
+{
+    QByteArray bytes;
+    const FileAccess::Result read =
+        FileAccess::readAll(State.BaseDir + QLatin1String(ProjectFile::kFolder) + State.CurrentProject, bytes);
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    const ProjectFile::Values values = ProjectFile::read(in);
+    projectFileLoaded_ = read.ok && values.anyMarker();
+
+    if (values.BodyPic)
+        State.BodyPicFile = *values.BodyPic;
+    if (values.Wardrobe)
+        State.WardrobeFile = *values.Wardrobe;
+    if (values.BodyName) {
+        State.BodyName = *values.BodyName;
+        NameOfBody->setCaption(State.BodyName);
+    }
+    ShadowText->setCaption(NameOfBody->Caption());
+    State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+}
+
+// Shows the current project's body picture on BodyPic. A picture that is
+// missing or will not load leaves a plain white figure and says so.
+void Form1::ShowBodyPicture()
+{
+    const Platform::LoadedPicture loaded =
+        Platform::LoadPicture(State.BaseDir + QLatin1String(ProjectFile::kFolder) + State.BodyPicFile);
+    BodyPic->setPicture(loaded.image);
+    if (loaded.image.isNull())
+        Report(MsgBodyPictureUnreadable, State.BodyPicFile + QStringLiteral(": ") + loaded.error);
+}

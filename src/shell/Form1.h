@@ -1,0 +1,171 @@
+#pragma once
+#include "shell/EditorState.h"
+#include "toolkit/Controls.h"
+#include "toolkit/ListBoxes.h"
+#include "toolkit/PictureBox.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+// The one window. It owns every control and the one EditorState; its
+// handlers and routines live in one file per subsystem (Form1_*.cpp in the
+// folder of that subsystem).
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    static constexpr int kInnerWidth = 752;
+    static constexpr int kInnerHeight = 561;
+
+    EditorState State;
+
+    // Every control by its name, for tests and the language routines.
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+    const QHash<QString, QWidget*>& controls() const { return controls_; }
+
+    // ---- Controls, in the table's order
+    PictureBox* AskMe;
+    Button* SayYes;
+    Button* SayNo;
+    Label* QuestionIs;
+    Button* MoveDownList;
+    Button* MoveUpList;
+    TextBox* ItemRename;
+    PictureBox* English;
+    PictureBox* German;
+    CheckBox* ShowHelp;
+    PictureBox* AutoButton;
+    PictureBox* WhiteButton;
+    PictureBox* PinkButton;
+    Button* UpdateItem;
+    PictureBox* Picture4;
+    PictureBox* Picture3;
+    PictureBox* Picture2;
+    PictureBox* Picture1;
+    Button* DeleteOutfit;
+    Button* SaveOutfit;
+    TextBox* NameOfOutfit;
+    ListBox* OutfitList;
+    FileListBox* GetBodyPic;
+    Button* PlaygroundOnOff;
+    Button* LetsGo;
+    Button* DeleteProject;
+    Button* CreatProject;
+    TextBox* EnterLadyName;
+    TextBox* EnterProjectName;
+    Button* AddBMPItem;
+    FileListBox* ProjectFileList;
+    Button* NewProject;
+    Button* RemoveItem;
+    Button* MoveLayerUp;
+    Button* MoveLayerDown;
+    Button* DressItem;
+    ListBox* Dressed;
+    DirListBox* Harddrive;
+    FileListBox* SkirtFiles;
+    Button* DeleteSkirt;
+    OptionButton* Option3;
+    OptionButton* Option2;
+    OptionButton* Option1;
+    ListBox* Wardrobe;
+    TextBox* NameSkirt;
+    Button* AddToWardrobe;
+    PictureBox* Clothes;
+    Button* SkirtUp;
+    Button* SkirtDown;
+    Button* SkirtLeft;
+    Button* SkirtRight;
+    Button* RemoveAllItems;
+    PictureBox* BodyPic;
+    Frame* TransColorInfo;
+    Label* WelcomeText;
+    Label* BasePic;
+    Label* DollyLabel;
+    Label* ProjectLabel;
+    Label* ShowHelpLabel;
+    Label* HelpMe;
+    Label* LabelTMP;
+    Label* ProjectInfos;
+    Label* Warnings;
+    Label* NameOfBody;
+    Label* VersionText;
+    Label* ShadowText;
+    Label* WelcomeShadow;
+    Label* Welcome_Shadow2;
+    Label* WelcomeRealShadow;
+
+    // ---- Start-up and editor state (shell/Form1_Startup.cpp)
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+
+    // ---- Settings file (shell/Form1_Settings.cpp)
+    void ReadIniFile();
+    void WriteIniValue();
+
+    // ---- Panels (shell/Form1_Panels.cpp)
+    void HideAllPanels();
+    void ShowImportPanel();
+    void ShowProjectPanel();
+    void ShowDressingPanel();
+    void LetsGo_Click();
+
+    // ---- Help mode (shell/Form1_Help.cpp)
+    void ShowHelp_Click();
+    void UpdateHelpLabel();
+
+    // ---- Project file (project/Form1_Project.cpp)
+    void LoadProjectFile();
+    void ShowBodyPicture();
+
+    // ---- Language (localisation/Form1_Language.cpp)
+    void LoadLanguageFile();
+    void ApplyLanguageTexts();
+    QString FigureNameTooltip() const;
+
+    // Shows text number textNumber of the text table in Warnings, with the
+    // technical detail of a failure as its tooltip.
+    void ShowWarning(int textNumber, const QString& detail = QString());
+    // The same, kept until the texts are loaded while the window starts.
+    void Report(int textNumber, const QString& detail = QString());
+
+    // Texts of this program's own messages, beyond the catalogue of the
+    // language files' older numbers.
+    enum Message {
+        MsgProjectUnreadable = 86,
+        MsgBodyPictureUnreadable = 87,
+        MsgSettingsUnreadable = 88,
+        MsgSettingsNotSaved = 89,
+        MsgLanguageUnreadable = 90,
+        MsgDefaultProjectMissing = 91,
+    };
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // shell/Form1_Controls.cpp
+    void BuildControls();
+    void BindControls();
+    void ConnectHandlers();
+    template <class T> void bind(T*& member, const char* name);
+
+    // localisation/Form1_Language.cpp
+    void LayOutWelcomeText();
+
+    // shell/Form1_Startup.cpp
+    void ShowStartupProblems();
+    bool LoadStartupProject();
+
+    QHash<QString, QWidget*> controls_;
+    QImage background_;
+    // Problems met while starting, shown once the texts are loaded.
+    QList<QPair<int, QString>> startupProblems_;
+    bool starting_ = true;
+    // Whether the last LoadProjectFile found a project file with its markers.
+    bool projectFileLoaded_ = false;
+};

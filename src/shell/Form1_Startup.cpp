@@ -1,0 +1,104 @@
+// Start-up: the load sequence that brings the window from its design state
+// to the welcome screen, and the step options.
+#include "shell/Form1.h"
+#include "toolkit/Colour.h"
+
+#include <QSignalBlocker>
+
+namespace {
+constexpr char kBanner[] = "Tavolin - paper doll editor / Version ";
+}
+
+void Form1::Form_Load()
+{
+    State.AppVersion = QStringLiteral("0.98 (Beta)");
+    VersionText->setCaption(QLatin1String(kBanner) + State.AppVersion);
+    setWindowTitle(VersionText->Caption());
+    State.LineBreak = QStringLiteral("\r\n");
+    State.BaseDir = QString();
+    ReadIniFile();
+    Warnings->setLeft(430);
+
+    State.TransColor = Colour::rgb(100, 100, 100);
+    if (State.TransColorName == QLatin1String("WHITE"))
+        State.TransColor = Colour::White;
+    if (State.TransColorName == QLatin1String("PURPLE"))
+        State.TransColor = Colour::Purple;
+
+    State.WorkMode = 1;
+    HelpMe->setVisible(false);
+    {
+        // Only the box is reset; the stored help setting stays as read.
+        const QSignalBlocker quiet(ShowHelp);
+        ShowHelp->setValue(0);
+    }
+    Option1->setBackColor(State.TransColor);
+    Option2->setBackColor(State.TransColor);
+    Option3->setBackColor(State.TransColor);
+    TransColorInfo->setCaption(State.TransColorName);
+
+    const bool projectLoaded = LoadStartupProject();
+    State.ItemReserved = 1;
+    State.OffsetX = 10;
+    State.OffsetY = 50;
+    State.ItemLineNumber = 0;
+    State.StepSize = 1;
+    State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    // FillWardrobeList joins here with the item store.
+    if (projectLoaded)
+        ShowBodyPicture();
+    ProjectFileList->setPath(State.BaseDir + QStringLiteral("Projects\\"));
+    GetBodyPic->setPath(State.BaseDir + QStringLiteral("Projects\\"));
+    LoadLanguageFile();
+    ApplyLanguageTexts();
+    HideAllPanels();
+    // RebuildItemTable joins here with the item store.
+    ShowStartupProblems();
+}
+
+// Loads the project the settings name. When its file is missing, is not a
+// project file, or holds none of a project's markers, the default project
+// is shown instead for this run; the settings file is left as it is.
+bool Form1::LoadStartupProject()
+{
+    const QString wanted = State.CurrentProject;
+    const QString fallback = QStringLiteral("Default.Project");
+    if (wanted.endsWith(QLatin1String(".Project"), Qt::CaseInsensitive)) {
+        LoadProjectFile();
+        if (projectFileLoaded_)
+            return true;
+    }
+    if (wanted != fallback) {
+        Report(MsgProjectUnreadable, wanted);
+        State.CurrentProject = fallback;
+        LoadProjectFile();
+        if (projectFileLoaded_)
+            return true;
+    }
+    Report(MsgDefaultProjectMissing, fallback);
+    BodyPic->setPicture(QImage());
+    return false;
+}
+
+// The first problem is the one shown; the others would only repeat that
+// something is wrong with the same files.
+void Form1::ShowStartupProblems()
+{
+    starting_ = false;
+    if (startupProblems_.isEmpty())
+        return;
+    Warnings->setLeft(230);
+    ShowWarning(startupProblems_.first().first, startupProblems_.first().second);
+}
+
+void Form1::Report(int textNumber, const QString& detail)
+{
+    if (starting_)
+        startupProblems_.append({textNumber, detail});
+    else
+        ShowWarning(textNumber, detail);
+}
+
+void Form1::Option1_Click() { State.StepSize = 1; }
+void Form1::Option2_Click() { State.StepSize = 5; }
+void Form1::Option3_Click() { State.StepSize = 10; }

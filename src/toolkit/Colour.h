@@ -1,0 +1,21 @@
+#pragma once
+#include <QColor>
+#include <QRgb>
+
+// The handlers speak of colours as red + 256 x green + 65536 x blue.
+// Qt's QRgb is 0xAARRGGBB, so red and blue trade places; the conversion
+// happens here and nowhere else.
+namespace Colour {
+
+constexpr int White = 16777215;
+constexpr int Purple = 16711935;
+constexpr int NeutralGrey = 6579300;
+
+constexpr int rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+
+QRgb toQRgb(int colour);
+QColor toQColor(int colour);
+int fromQRgb(QRgb rgb);
+int fromQColor(const QColor& colour);
+
+}  // namespace Colour

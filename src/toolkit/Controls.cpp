@@ -1,0 +1,140 @@
+#include "toolkit/Controls.h"
+
+#include "toolkit/Colour.h"
+
+#include <QPainter>
+
+void setBackColour(QWidget* widget, int colour)
+{
+    QPalette palette = widget->palette();
+    const QColor qcolour = Colour::toQColor(colour);
+    palette.setColor(QPalette::Window, qcolour);
+    palette.setColor(QPalette::Base, qcolour);
+    palette.setColor(QPalette::Button, qcolour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setProperty("BackColor", colour);
+}
+
+int backColour(const QWidget* widget)
+{
+    const QVariant stored = widget->property("BackColor");
+    if (stored.isValid())
+        return stored.toInt();
+    return Colour::fromQColor(widget->palette().color(QPalette::Window));
+}
+
+static void setTextColour(QWidget* widget, int colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Colour::toQColor(colour));
+    palette.setColor(QPalette::Text, Colour::toQColor(colour));
+    widget->setPalette(palette);
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent) : Control<QLabel>(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setForeColor(0);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
+}
+
+void Label::setForeColor(int colour)
+{
+    foreColour_ = colour;
+    setTextColour(this, colour);
+}
+
+// ---- Button
+
+namespace {
+
+QImage greyedCopy(const QImage& face)
+{
+    if (face.isNull())
+        return face;
+    QImage grey = face.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const int level = 96 + qGray(line[x]) / 2;
+            line[x] = qRgb(level, level, level);
+        }
+    }
+    return grey;
+}
+
+}  // namespace
+
+Button::Button(QWidget* parent) : Control<QAbstractButton>(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Button::setFaces(const QImage& face, const QImage& pressed, const QImage& disabled)
+{
+    face_ = face;
+    pressed_ = pressed;
+    disabled_ = disabled;
+    greyed_ = greyedCopy(face);
+    update();
+}
+
+QImage Button::shownFace() const
+{
+    if (!isEnabled())
+        return disabled_.isNull() ? greyed_ : disabled_;
+    if (isDown() && !pressed_.isNull())
+        return pressed_;
+    return face_;
+}
+
+void Button::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(60, 60, 60));
+    const QImage shown = shownFace();
+    // Centred; a face larger than the button is drawn from its top-left corner.
+    QPoint at(qMax(0, (width() - shown.width()) / 2), qMax(0, (height() - shown.height()) / 2));
+    if (isDown() && pressed_.isNull())
+        at += QPoint(1, 1);
+    painter.drawImage(at, shown);
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+// ---- CheckBox, OptionButton, Frame, TextBox
+
+CheckBox::CheckBox(QWidget* parent) : Control<QCheckBox>(parent)
+{
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {}
+
+void OptionButton::setForeColor(int colour)
+{
+    foreColour_ = colour;
+    setTextColour(this, colour);
+}
+
+Frame::Frame(QWidget* parent) : Control<QGroupBox>(parent) {}
+
+TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}

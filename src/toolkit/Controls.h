@@ -1,0 +1,147 @@
+#pragma once
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+// Controls that speak the properties the handlers use (Caption, Left,
+// Visible, Enabled, Value, ...). Each wraps a Qt widget; colours cross into
+// Qt only here.
+
+// Properties every control has, added to a Qt widget class.
+template <class Widget>
+class Control : public Widget {
+public:
+    using Widget::Widget;
+
+    int Left() const { return this->x(); }
+    int Top() const { return this->y(); }
+    int Width() const { return this->width(); }
+    int Height() const { return this->height(); }
+    void setLeft(int left) { this->move(left, this->y()); }
+    void setTop(int top) { this->move(this->x(), top); }
+    void setWidth(int width) { this->resize(width, this->height()); }
+    void setHeight(int height) { this->resize(this->width(), height); }
+
+    // The control's own flags, whatever its parents show.
+    bool Visible() const
+    {
+        const QWidget* parent = this->parentWidget();
+        return parent ? this->isVisibleTo(parent) : !this->isHidden();
+    }
+    bool Enabled() const { return !this->testAttribute(Qt::WA_ForceDisabled); }
+
+    QString ToolTipText() const { return this->toolTip(); }
+    void setToolTipText(const QString& text) { this->setToolTip(text); }
+};
+
+// Fills a widget's background with a colour of the handlers' kind.
+void setBackColour(QWidget* widget, int colour);
+int backColour(const QWidget* widget);
+
+class Label : public Control<QLabel> {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    // The caption as the handlers set it; line breaks are carriage return
+    // + line feed, shown as one break.
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    int ForeColor() const { return foreColour_; }
+    void setForeColor(int colour);
+
+private:
+    QString caption_;
+    int foreColour_ = 0;
+};
+
+// A command button whose face is a picture, with an optional pressed face
+// and disabled face. Without its own disabled face it shows a greyed copy of
+// its face; without a pressed face the face moves one pixel when pressed.
+class Button : public Control<QAbstractButton> {
+    Q_OBJECT
+public:
+    explicit Button(QWidget* parent = nullptr);
+
+    void setFaces(const QImage& face, const QImage& pressed, const QImage& disabled);
+    const QImage& face() const { return face_; }
+    const QImage& pressedFace() const { return pressed_; }
+    const QImage& disabledFace() const { return disabled_; }
+
+    // The picture the button shows in its present state.
+    QImage shownFace() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage face_, pressed_, disabled_, greyed_;
+};
+
+class CheckBox : public Control<QCheckBox> {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+
+    // 0 unchecked, 1 checked. Setting it from code runs the click handler
+    // when the value changes, as a click does.
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+
+    int BackColor() const { return backColour(this); }
+    void setBackColor(int colour) { setBackColour(this, colour); }
+
+signals:
+    void Click();
+};
+
+class OptionButton : public Control<QRadioButton> {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    bool Value() const { return isChecked(); }
+    void setValue(bool value) { setChecked(value); }
+
+    int BackColor() const { return backColour(this); }
+    void setBackColor(int colour) { setBackColour(this, colour); }
+    int ForeColor() const { return foreColour_; }
+    void setForeColor(int colour);
+
+private:
+    int foreColour_ = 0;
+};
+
+class Frame : public Control<QGroupBox> {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent = nullptr);
+
+    QString Caption() const { return title(); }
+    void setCaption(const QString& caption) { setTitle(caption); }
+    int BackColor() const { return backColour(this); }
+    void setBackColor(int colour) { setBackColour(this, colour); }
+};
+
+// A one-line text box. Its Change signal follows every change of its text,
+// also a change made by a handler.
+class TextBox : public Control<QLineEdit> {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    QString Text() const { return text(); }
+    void setTextValue(const QString& text) { setText(text); }
+    int BackColor() const { return backColour(this); }
+    void setBackColor(int colour) { setBackColour(this, colour); }
+
+signals:
+    void Change();
+};

@@ -1,0 +1,195 @@
+#include "toolkit/ListBoxes.h"
+
+#include "toolkit/FileAccess.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+// ---- ListBox
+
+ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+void ListBox::AddItem(const QString& text)
+{
+    if (!sorted_) {
+        addItem(text);
+        return;
+    }
+    // After the last entry that does not sort behind the new one, so that
+    // equal entries keep the order in which they came.
+    int lo = 0, hi = count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (item(mid)->text().compare(text, Qt::CaseInsensitive) <= 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    insertItem(lo, text);
+}
+
+void ListBox::RemoveItem(int index)
+{
+    if (index >= 0 && index < count())
+        delete takeItem(index);
+}
+
+void ListBox::Clear() { clear(); }
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+void ListBox::setList(int index, const QString& text)
+{
+    if (QListWidgetItem* entry = item(index))
+        entry->setText(text);
+}
+
+int ListBox::ListIndex() const
+{
+    const QListWidgetItem* entry = currentItem();
+    return entry && entry->isSelected() ? currentRow() : -1;
+}
+
+void ListBox::setListIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    setCurrentRow(index);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        emit Click();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int before = ListIndex();
+    QListWidget::keyPressEvent(event);
+    if (ListIndex() != before && ListIndex() >= 0)
+        emit Click();
+}
+
+// ---- FileListBox
+
+FileListBox::FileListBox(QWidget* parent) : ListBox(parent), path_(QDir::currentPath())
+{
+    setSorted(true);
+    Refresh();
+}
+
+void FileListBox::setPattern(const QString& pattern)
+{
+    pattern_ = pattern;
+    Refresh();
+}
+
+void FileListBox::setPath(const QString& path)
+{
+    path_ = path;
+    Refresh();
+}
+
+void FileListBox::Refresh()
+{
+    Clear();
+    if (path_.isNull())
+        return;
+    QString folder = FileAccess::resolvePath(path_);
+    if (folder.isEmpty())
+        folder = QStringLiteral(".");
+    // QDir matches name filters without regard to case unless told otherwise.
+    const QDir dir(folder, pattern_, QDir::Name | QDir::IgnoreCase, QDir::Files);
+    for (const QString& name : dir.entryList())
+        AddItem(name);
+}
+
+// ---- DirListBox
+
+DirListBox::DirListBox(QWidget* parent) : Control<QListWidget>(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* entry) { chooseEntry(row(entry)); });
+    setPath(QDir::currentPath());
+}
+
+void DirListBox::setPath(const QString& path)
+{
+    const QString resolved = FileAccess::resolvePath(path);
+    const QString absolute = QDir(resolved.isEmpty() ? QStringLiteral(".") : resolved).absolutePath();
+    const bool changed = absolute != path_;
+    path_ = QDir::cleanPath(absolute);
+    Refresh();
+    if (changed)
+        emit Change();
+}
+
+QString DirListBox::List(int index) const
+{
+    return index >= 0 && index < entryPaths_.size() ? entryPaths_.at(index) : QString();
+}
+
+void DirListBox::Refresh()
+{
+    clear();
+    entryPaths_.clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain of folders from the root down to the chosen one.
+    QStringList chain;
+    for (QDir dir(path_);; ) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+    int depth = 0;
+    for (const QString& folder : chain) {
+        const QString name = QDir(folder).isRoot() ? folder : QDir(folder).dirName();
+        addItem(new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name));
+        entryPaths_.append(folder);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+
+    const QDir current(path_);
+    const QStringList subfolders =
+        current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        addItem(new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + name));
+        entryPaths_.append(current.absoluteFilePath(name));
+    }
+}
+
+void DirListBox::chooseEntry(int index)
+{
+    if (index >= 0 && index < entryPaths_.size())
+        setPath(entryPaths_.at(index));
+}
+
+void DirListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        chooseEntry(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}

@@ -1,0 +1,88 @@
+#pragma once
+#include "toolkit/Controls.h"
+
+#include <QListWidget>
+
+// A list of texts. Click follows a click on an entry or a change of the
+// selection by keyboard; a selection made by code runs nothing.
+class ListBox : public Control<QListWidget> {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+    // A sorted list keeps its entries in alphabetical order without regard
+    // to case: an added entry takes its place in that order.
+    void setSorted(bool sorted) { sorted_ = sorted; }
+    bool Sorted() const { return sorted_; }
+
+    void AddItem(const QString& text);
+    void RemoveItem(int index);
+    void Clear();
+    QString List(int index) const;
+    void setList(int index, const QString& text);
+    int ListCount() const { return count(); }
+    int ListIndex() const;
+    void setListIndex(int index);
+    void Refresh() { viewport()->update(); }
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool sorted_ = false;
+};
+
+// The files of one folder whose names match a pattern, matched without
+// regard to case, listed by name in alphabetical order.
+class FileListBox : public ListBox {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    QString Pattern() const { return pattern_; }
+    void setPattern(const QString& pattern);
+    // The folder, in the handlers' form; it is read again at once.
+    QString Path() const { return path_; }
+    void setPath(const QString& path);
+    // Reads the folder again.
+    void Refresh();
+
+private:
+    QString pattern_ = QStringLiteral("*.*");
+    QString path_;
+};
+
+// A folder chooser: the folders from the root down to the chosen one, then
+// the chosen folder's subfolders. A double click or Enter on an entry
+// chooses that folder, which runs Change.
+class DirListBox : public Control<QListWidget> {
+    Q_OBJECT
+public:
+    explicit DirListBox(QWidget* parent = nullptr);
+
+    // The chosen folder as an absolute path.
+    QString Path() const { return path_; }
+    void setPath(const QString& path);
+    int ListIndex() const { return currentRow(); }
+    void setListIndex(int index) { setCurrentRow(index); }
+    QString List(int index) const;
+    int ListCount() const { return count(); }
+    void Refresh();
+
+    // Chooses the folder of entry index, as a double click on it does.
+    void chooseEntry(int index);
+
+signals:
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString path_;
+    QStringList entryPaths_;
+};

@@ -1,0 +1,70 @@
+#pragma once
+#include "toolkit/Controls.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A picture box: it holds its Picture and a drawing surface of its inner
+// size. Cls and setting Picture put the picture back on the surface;
+// painting lands on the surface; the widget shows the surface. Pixel reads,
+// pixel writes and the AND copy work on the surface's scan lines.
+class PictureBox : public Control<QWidget> {
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, Sunken };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setBorder(Border border);
+    Border borderStyle() const { return border_; }
+    int borderWidth() const;
+
+    // A box that sizes itself takes its picture's size (plus its border).
+    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    bool AutoSize() const { return autoSize_; }
+
+    const QImage& Picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+
+    int BackColor() const { return backColour_; }
+    void setBackColor(int colour);
+
+    // Inner size in pixels.
+    int ScaleWidth() const { return width() - 2 * borderWidth(); }
+    int ScaleHeight() const { return height() - 2 * borderWidth(); }
+
+    // Erases everything painted: the surface shows the picture again.
+    void Cls();
+    void Refresh() { update(); }
+
+    // The colour of a surface pixel, or -1 outside the surface.
+    int Point(int x, int y) const;
+    // Sets a surface pixel; outside the surface nothing happens.
+    void PSet(int x, int y, int colour);
+    // Each pixel of the rectangle at (x, y) becomes its own colour ANDed
+    // with the pixel of source's surface at (sourceX, sourceY) + the same
+    // distance. Parts outside either surface are left out.
+    void AndCopyFrom(const PictureBox& source, int sourceX, int sourceY, int width, int height,
+                     int x, int y);
+
+    const QImage& surface() const { return surface_; }
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void resizeSurface();
+
+    QImage picture_;
+    QImage surface_;
+    Border border_ = Border::None;
+    bool autoSize_ = false;
+    bool pressed_ = false;
+    int backColour_ = 16777215;  // white
+};

@@ -1,0 +1,34 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <functional>
+
+// The few services of the platform the handlers call directly. Beeps and
+// event pumping go through hooks, so that tests can count them.
+namespace Platform {
+
+void Beep();
+void DoEvents();
+
+using Hook = std::function<void()>;
+// Replaces the action behind Beep or DoEvents; an empty hook restores the real one.
+void setBeepHook(Hook hook);
+void setDoEventsHook(Hook hook);
+
+// The largest picture the program loads; larger claims in a file's header
+// are refused before any memory is taken for them.
+constexpr int kMaxPictureSide = 8192;
+constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
+
+struct LoadedPicture {
+    QImage image;  // null when loading failed
+    QString error;
+};
+
+// Loads a picture file by the handlers' path (through FileAccess).
+LoadedPicture LoadPicture(const QString& name);
+
+// Makes the pictures and default files built into the program available.
+void initResources();
+
+}  // namespace Platform

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Starts the real program in a virtual X server on a fresh user folder,
+# waits for its window, saves a screenshot and closes it.
+# Usage: smoke.sh <tavolin binary> <folder for the screenshot>
+set -eu
+binary=$(readlink -f "$1")
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat > "$work/session.sh" <<SESSION
+#!/bin/sh
+set -eu
+cd "$work"
+HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" "$binary" &
+app=\$!
+# The window's caption carries the version line.
+timeout 20 xdotool search --sync --onlyvisible --name "Version" > /dev/null
+# Mapped is not yet painted: give the first paint a moment.
+sleep 1
+import -window root "$shots/welcome.png"
+test -s "$work/home/.local/share/Tavolin/Tavolin.ini"
+kill \$app
+wait \$app || true
+SESSION
+chmod +x "$work/session.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/session.sh"
+test -s "$shots/welcome.png"
+echo "screenshot: $shots/welcome.png"
