@@ -5,30 +5,10 @@
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPainter>
 #include <QScreen>
 
-namespace {
-
-// The window icon in all the sizes its file holds.
-QIcon windowIcon()
-{
-    QIcon icon;
-    QImageReader reader(QStringLiteral(":/tavolin.ico"));
-    for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
-        if (!reader.jumpToImage(i))
-            break;
-        const QImage image = reader.read();
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
-
-}  // namespace
-
-Form1::Form1(QWidget* parent) : QWidget(parent)
+Form1::Form1(Start start, QWidget* parent) : QWidget(parent)
 {
     Platform::initResources();
 
@@ -37,7 +17,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kInnerWidth, kInnerHeight);
     setFont(Fonts::designFont(QStringLiteral("MS Sans Serif"), 8.25));
-    setWindowIcon(windowIcon());
+    setWindowIcon(QIcon(QStringLiteral(":/tavolin.ico")));  // all five sizes of the file
 
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -48,7 +28,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     BuildControls();
     BindControls();
     ConnectHandlers();
-    Form_Load();
+    if (start == Start::Load)
+        Form_Load();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

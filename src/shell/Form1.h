@@ -15,7 +15,10 @@
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // DesignOnly leaves the window in its design state, before the load
+    // sequence runs (for looking at the design itself).
+    enum class Start { Load, DesignOnly };
+    explicit Form1(Start start = Start::Load, QWidget* parent = nullptr);
 
     static constexpr int kInnerWidth = 752;
     static constexpr int kInnerHeight = 561;

@@ -139,10 +139,12 @@ void Form1::BuildControls()
             if ((row->kind == Kind::Label) == labels)
                 controls_.value(QLatin1String(row->name))->raise();
 
-    // Keyboard focus order by tab index.
+    // Keyboard focus order by tab index, among the controls that take the
+    // focus (labels and pictures do not).
     std::vector<const Row*> byTab;
     for (const Row& row : rows)
-        byTab.push_back(&row);
+        if (controls_.value(QLatin1String(row.name))->focusPolicy() != Qt::NoFocus)
+            byTab.push_back(&row);
     std::sort(byTab.begin(), byTab.end(), [](const Row* a, const Row* b) { return a->tab < b->tab; });
     for (size_t i = 1; i < byTab.size(); ++i)
         QWidget::setTabOrder(controls_.value(QLatin1String(byTab[i - 1]->name)),

@@ -44,6 +44,7 @@ void PictureBox::setBackColor(int colour)
 
 void PictureBox::Cls()
 {
+    resizeSurface();
     surface_.fill(Colour::toQRgb(backColour_));
     if (!picture_.isNull()) {
         QPainter painter(&surface_);
@@ -54,6 +55,7 @@ void PictureBox::Cls()
 
 int PictureBox::Point(int x, int y) const
 {
+    resizeSurface();
     if (!surface_.valid(x, y))
         return -1;
     return Colour::fromQRgb(reinterpret_cast<const QRgb*>(surface_.constScanLine(y))[x]);
@@ -61,6 +63,7 @@ int PictureBox::Point(int x, int y) const
 
 void PictureBox::PSet(int x, int y, int colour)
 {
+    resizeSurface();
     if (!surface_.valid(x, y))
         return;
     reinterpret_cast<QRgb*>(surface_.scanLine(y))[x] = Colour::toQRgb(colour);
@@ -70,7 +73,8 @@ void PictureBox::PSet(int x, int y, int colour)
 void PictureBox::AndCopyFrom(const PictureBox& source, int sourceX, int sourceY, int width,
                              int height, int x, int y)
 {
-    const QImage& from = source.surface_;
+    resizeSurface();
+    const QImage& from = source.surface();
     for (int row = 0; row < height; ++row) {
         const int sy = sourceY + row, dy = y + row;
         if (sy < 0 || sy >= from.height() || dy < 0 || dy >= surface_.height())
@@ -86,8 +90,14 @@ void PictureBox::AndCopyFrom(const PictureBox& source, int sourceX, int sourceY,
     update();
 }
 
-// The surface follows the inner size; what was painted stays where it fits.
-void PictureBox::resizeSurface()
+const QImage& PictureBox::surface() const
+{
+    resizeSurface();
+    return surface_;
+}
+
+// What was painted stays where it fits.
+void PictureBox::resizeSurface() const
 {
     const QSize inner(qMax(0, ScaleWidth()), qMax(0, ScaleHeight()));
     if (surface_.size() == inner)
@@ -109,7 +119,7 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int b = borderWidth();
-    painter.drawImage(b, b, surface_);
+    painter.drawImage(b, b, surface());
     if (border_ == Border::Flat) {
         painter.setPen(Qt::black);
         painter.drawRect(0, 0, width() - 1, height() - 1);

@@ -47,7 +47,7 @@ public:
     void AndCopyFrom(const PictureBox& source, int sourceX, int sourceY, int width, int height,
                      int x, int y);
 
-    const QImage& surface() const { return surface_; }
+    const QImage& surface() const;
 
 signals:
     void Click();
@@ -59,10 +59,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void resizeSurface();
+    // The surface follows the inner size. A hidden widget gets no resize
+    // events until it is shown, so every use checks the size first.
+    void resizeSurface() const;
 
     QImage picture_;
-    QImage surface_;
+    mutable QImage surface_;
     Border border_ = Border::None;
     bool autoSize_ = false;
     bool pressed_ = false;
