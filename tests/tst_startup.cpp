@@ -61,6 +61,7 @@ private slots:
     void loadProjectFile_data();
     void loadProjectFile();
     void loadProjectFileKeepsFieldsTheFileLacks();
+    void germanTextsKeepTheirUmlauts();
     void badInputStartsWithAMessage_data();
     void badInputStartsWithAMessage();
 };
@@ -266,6 +267,16 @@ void StartupTest::loadProjectFileKeepsFieldsTheFileLacks()
     QCOMPARE(window->State.BodyPicFile, QStringLiteral("Default.bmp"));
 }
 
+void StartupTest::germanTextsKeepTheirUmlauts()
+{
+    DataFolderFixture folder;
+    folder.write("Tavolin.ini", settingsWith("PURPLE", "Default.Project", "Tavolin_GER.txt"));
+    auto window = folder.start();
+    QCOMPARE(window->State.Texts[19], QStringLiteral("Das Standardprojekt kann nicht gel\u00f6scht werden."));
+    QCOMPARE(window->BasePic->Caption(), window->State.Texts[85]);
+    QVERIFY(window->FigureNameTooltip().contains(QLatin1String("Lina")));
+}
+
 void StartupTest::badInputStartsWithAMessage_data()
 {
     QTest::addColumn<QString>("file");
@@ -339,6 +350,7 @@ void StartupTest::badInputStartsWithAMessage()
         QVERIFY(!window->State.Texts[message].isEmpty());
         QCOMPARE(window->Warnings->Caption(), window->State.Texts[message]);
         QCOMPARE(window->Warnings->Left(), 230);
+        QVERIFY(!window->Warnings->geometry().intersects(window->LetsGo->geometry()));
     }
     QCOMPARE(!window->BodyPic->Picture().isNull(), figure);
     if (!figure) {
@@ -348,6 +360,7 @@ void StartupTest::badInputStartsWithAMessage()
     // The window works on: the welcome panel closes onto the dressing panel.
     window->LetsGo->click();
     QVERIFY(window->Wardrobe->isVisibleTo(window.get()));
+    QCOMPARE(window->Warnings->geometry(), QRect(430, 448, 297, 65));
     // Starting and closing the welcome panel wrote no file the user did not change.
     const auto after = snapshot(folder.path());
     if (file != QLatin1String("Tavolin.ini") || !content.isNull())

@@ -168,6 +168,8 @@ private:
     QImage background_;
     // Problems met while starting, shown once the texts are loaded.
     QList<QPair<int, QString>> startupProblems_;
+    static constexpr int kStartupWarningTop = 372;
+    static constexpr int kWarningsTop = 448;
     bool starting_ = true;
     // Whether the last LoadProjectFile found a project file with its markers.
     bool projectFileLoaded_ = false;

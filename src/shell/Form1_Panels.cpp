@@ -86,6 +86,11 @@ void Form1::LetsGo_Click()
     setShown({WelcomeText, WelcomeShadow, Welcome_Shadow2, WelcomeRealShadow}, false);
     LetsGo->setEnabled(false);
     LetsGo->setVisible(false);
+    if (Warnings->Top() != kWarningsTop) {
+        // A start-up message moves back to the message line of the panels.
+        Warnings->setTop(kWarningsTop);
+        Warnings->setLeft(430);
+    }
     HideAllPanels();
     ShowDressingPanel();
     for (QWidget* control : Controls{PlaygroundOnOff, ShowHelp, NewProject, AddBMPItem})

@@ -81,13 +81,15 @@ bool Form1::LoadStartupProject()
 }
 
 // The first problem is the one shown; the others would only repeat that
-// something is wrong with the same files.
+// something is wrong with the same files. On the welcome screen the message
+// stands in the free room above LetsGo, which would cover its place.
 void Form1::ShowStartupProblems()
 {
     starting_ = false;
     if (startupProblems_.isEmpty())
         return;
     Warnings->setLeft(230);
+    Warnings->setTop(kStartupWarningTop);
     ShowWarning(startupProblems_.first().first, startupProblems_.first().second);
 }
 
