@@ -9,6 +9,8 @@
 #include <QList>
 #include <QWidget>
 
+class LineReader;
+
 // The one window. It owns every control and the one EditorState; its
 // handlers and routines live in one file per subsystem (Form1_*.cpp in the
 // folder of that subsystem).
@@ -125,6 +127,24 @@ public:
     void LoadProjectFile();
     void ShowBodyPicture();
 
+    // ---- Item store (wardrobe/Form1_ItemStore.cpp)
+    void RebuildItemTable();
+    void FillWardrobeList();
+    void LocateItem();
+    void DrawItem();
+    void Wardrobe_Click();
+
+    // ---- Worn list (dressing/Form1_Dressing.cpp, dressing/Form1_Reorder.cpp)
+    void RedrawDressed();
+    void DressItem_Click();
+    void Dressed_Click();
+    void RemoveItem_Click();
+    void RemoveAllItems_Click();
+    void MoveLayerUp_Click();
+    void MoveLayerDown_Click();
+    void MoveUpList_Click();
+    void MoveDownList_Click();
+
     // ---- Language (localisation/Form1_Language.cpp)
     void LoadLanguageFile();
     void ApplyLanguageTexts();
@@ -145,6 +165,7 @@ public:
         MsgSettingsNotSaved = 89,
         MsgLanguageUnreadable = 90,
         MsgDefaultProjectMissing = 91,
+        MsgItemTableNotSaved = 92,
     };
 
 protected:
@@ -156,6 +177,14 @@ private:
     void BindControls();
     void ConnectHandlers();
     template <class T> void bind(T*& member, const char* name);
+
+    // wardrobe/Form1_ItemStore.cpp
+    void PaintItemPixels(LineReader& reader);
+
+    // dressing/Form1_Reorder.cpp
+    void CopyDressedToLayerBuffer(int count);
+    void SwapLayer(int offset);
+    void MoveLayerToEnd(bool toStart);
 
     // localisation/Form1_Language.cpp
     void LayOutWelcomeText();

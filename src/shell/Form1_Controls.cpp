@@ -239,4 +239,13 @@ void Form1::ConnectHandlers()
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
     connect(LetsGo, &QAbstractButton::clicked, this, &Form1::LetsGo_Click);
     connect(ShowHelp, &CheckBox::Click, this, &Form1::ShowHelp_Click);
+    connect(Wardrobe, &ListBox::Click, this, &Form1::Wardrobe_Click);
+    connect(DressItem, &QAbstractButton::clicked, this, &Form1::DressItem_Click);
+    connect(Dressed, &ListBox::Click, this, &Form1::Dressed_Click);
+    connect(RemoveItem, &QAbstractButton::clicked, this, &Form1::RemoveItem_Click);
+    connect(RemoveAllItems, &QAbstractButton::clicked, this, &Form1::RemoveAllItems_Click);
+    connect(MoveLayerUp, &QAbstractButton::clicked, this, &Form1::MoveLayerUp_Click);
+    connect(MoveLayerDown, &QAbstractButton::clicked, this, &Form1::MoveLayerDown_Click);
+    connect(MoveUpList, &QAbstractButton::clicked, this, &Form1::MoveUpList_Click);
+    connect(MoveDownList, &QAbstractButton::clicked, this, &Form1::MoveDownList_Click);
 }

@@ -44,7 +44,7 @@ void Form1::Form_Load()
     State.ItemLineNumber = 0;
     State.StepSize = 1;
     State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
-    // FillWardrobeList joins here with the item store.
+    FillWardrobeList();
     if (projectLoaded)
         ShowBodyPicture();
     ProjectFileList->setPath(State.BaseDir + QStringLiteral("Projects\\"));
@@ -52,7 +52,7 @@ void Form1::Form_Load()
     LoadLanguageFile();
     ApplyLanguageTexts();
     HideAllPanels();
-    // RebuildItemTable joins here with the item store.
+    RebuildItemTable();
     ShowStartupProblems();
 }
 

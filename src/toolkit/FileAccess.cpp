@@ -141,7 +141,9 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 Result append(const QString& name, const QByteArray& bytes)
 {
     QFile file(resolvePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: bytes left in a write buffer after a failed flush would
+    // stop the cut back and be written again when the file closes.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Result::failure(file.errorString());
     const qint64 oldSize = file.size();
     if (file.write(bytes) == bytes.size() && syncToDisk(file))

@@ -29,6 +29,21 @@ bool LineReader::fill()
 
 bool LineReader::atEnd() { return !fill(); }
 
+int LineReader::peek() { return fill() ? static_cast<unsigned char>(buffer_.at(pos_)) : -1; }
+
+// Takes a line end at the reading position: CR LF, CR or LF.
+void LineReader::consumeLineEnd()
+{
+    const int end = peek();
+    if (end != '\r' && end != '\n')
+        return;
+    ++pos_;
+    if (end == '\r' && peek() == '\n')
+        ++pos_;
+    ++lines_;
+    atLineStart_ = true;
+}
+
 QByteArray LineReader::readLineBytes()
 {
     QByteArray line;
@@ -49,7 +64,67 @@ QByteArray LineReader::readLineBytes()
         }
     }
     ++lines_;
+    atLineStart_ = true;
     return line;
 }
 
 QString LineReader::readLine() { return Cp1252::decode(readLineBytes()); }
+
+namespace {
+
+bool isWholeNumber(const QByteArray& token)
+{
+    qsizetype i = token.startsWith('-') || token.startsWith('+') ? 1 : 0;
+    if (i == token.size() || token.size() - i > 18)
+        return false;
+    for (; i < token.size(); ++i)
+        if (token.at(i) < '0' || token.at(i) > '9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+LineReader::Field LineReader::readField()
+{
+    for (int c = peek(); c == ' ' || c == '\t' || c == '\r' || c == '\n'; c = peek()) {
+        if (c == '\r' || c == '\n')
+            consumeLineEnd();
+        else
+            ++pos_;
+    }
+    Field field;
+    QByteArray token;
+    int c = peek();
+    for (; c >= 0 && c != ' ' && c != ',' && c != '\r' && c != '\n'; c = peek()) {
+        token.append(char(c));
+        ++pos_;
+    }
+    atLineStart_ = false;
+    if (isWholeNumber(token)) {
+        field.isNumber = true;
+        field.number = token.toLongLong();
+        if (c == ' ' || c == ',')
+            ++pos_;
+        else
+            consumeLineEnd();
+        return field;
+    }
+    // A text field runs on over blanks to the next comma or line end.
+    for (; c >= 0 && c != ',' && c != '\r' && c != '\n'; c = peek()) {
+        token.append(char(c));
+        ++pos_;
+    }
+    if (c == ',')
+        ++pos_;
+    else
+        consumeLineEnd();
+    field.text = Cp1252::decode(token);
+    return field;
+}
+
+void LineReader::skipRestOfLine()
+{
+    if (!atLineStart_)
+        readLineBytes();
+}

@@ -67,7 +67,11 @@ void PictureBox::PSet(int x, int y, int colour)
     if (!surface_.valid(x, y))
         return;
     reinterpret_cast<QRgb*>(surface_.scanLine(y))[x] = Colour::toQRgb(colour);
-    update();
+    // One repaint request for a whole run of pixels.
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
 }
 
 void PictureBox::AndCopyFrom(const PictureBox& source, int sourceX, int sourceY, int width,
@@ -117,6 +121,7 @@ void PictureBox::resizeEvent(QResizeEvent*) { resizeSurface(); }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    repaintPending_ = false;
     QPainter painter(this);
     const int b = borderWidth();
     painter.drawImage(b, b, surface());

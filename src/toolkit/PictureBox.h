@@ -68,5 +68,6 @@ private:
     Border border_ = Border::None;
     bool autoSize_ = false;
     bool pressed_ = false;
+    bool repaintPending_ = false;
     int backColour_ = 16777215;  // white
 };
