@@ -82,7 +82,8 @@ void StartupTest::defaultFolderReachesTheWelcomeScreen()
     QCOMPARE(s.OffsetY, 50);
     QCOMPARE(s.ItemReserved, 1);
     QCOMPARE(s.StepSize, 1);
-    QCOMPARE(s.ItemLineNumber, 0);
+    // Rebuilding the item table last counted the lines of the data file.
+    QCOMPARE(s.ItemLineNumber, int(folder.read("Projects/Default.Data").count("\r\n")));
     QCOMPARE(s.HelpMode, QStringLiteral("TRUE"));
     QCOMPARE(s.CurrentProject, QStringLiteral("Default.Project"));
     QCOMPARE(s.ProjectBaseName, QStringLiteral("Default"));

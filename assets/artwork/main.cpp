@@ -5,6 +5,7 @@
 //
 // Every run writes the same bytes: all noise comes from fixed seeds.
 #include "artwork.h"
+#include "clothes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,6 +73,17 @@ void writeKeysAndFlags(const QString &dir)
     saveBmp(art::germanFlag(), dir + "/German.bmp", QSize(25, 18));
 }
 
+// The default wardrobe (item data file and item table) and the bitmaps a
+// user can try the import with.
+void writeClothes(const QString &root)
+{
+    const QString projects = root + "/defaults/Projects";
+    report(projects + "/Default.Data + .Table",
+           art::writeWardrobeFiles(projects + "/Default.Data", projects + "/Default.Table"));
+    for (const art::SampleBitmap &s : art::sampleBitmaps())
+        saveBmp(s.picture, root + "/defaults/Samples/" + s.fileName, s.picture.size());
+}
+
 void writeAll(const QString &root)
 {
     const QString assets = root + "/assets";
@@ -84,6 +96,7 @@ void writeAll(const QString &root)
     QDir().mkpath(assets);
     report(assets + "/tavolin.ico", art::writeIcon(assets + "/tavolin.ico", {16, 24, 32, 48, 64}));
     saveBmp(art::defaultBody(), root + "/defaults/Projects/Default.bmp", QSize(200, 450));
+    writeClothes(root);
 }
 
 }  // namespace
