@@ -134,6 +134,22 @@ public:
     void DrawItem();
     void Wardrobe_Click();
 
+    // ---- Import and capture (wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp)
+    void AddBMPItem_Click();
+    void Harddrive_Change();
+    void SkirtFiles_Click();
+    void AutoButton_Click();
+    void PinkButton_Click();
+    void WhiteButton_Click();
+    void SkirtLeft_Click();
+    void SkirtRight_Click();
+    void SkirtUp_Click();
+    void SkirtDown_Click();
+    void NameSkirt_Change();
+    void PreviewItemOnBody();
+    void ShowKeyColour();
+    void AddToWardrobe_Click();
+
     // ---- Worn list (dressing/Form1_Dressing.cpp, dressing/Form1_Reorder.cpp)
     void RedrawDressed();
     void DressItem_Click();
@@ -166,6 +182,10 @@ public:
         MsgLanguageUnreadable = 90,
         MsgDefaultProjectMissing = 91,
         MsgItemTableNotSaved = 92,
+        MsgPictureUnreadable = 93,
+        MsgPictureTooLarge = 94,
+        MsgItemNotStored = 95,
+        MsgNameNotStorable = 96,
     };
 
 protected:
@@ -180,6 +200,10 @@ private:
 
     // wardrobe/Form1_ItemStore.cpp
     void PaintItemPixels(LineReader& reader);
+
+    // wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp
+    void ChooseKeyColour(int colour, const QString& settingsWord);
+    bool AcceptItemName();
 
     // dressing/Form1_Reorder.cpp
     void CopyDressedToLayerBuffer(int count);

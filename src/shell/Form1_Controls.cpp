@@ -248,4 +248,16 @@ void Form1::ConnectHandlers()
     connect(MoveLayerDown, &QAbstractButton::clicked, this, &Form1::MoveLayerDown_Click);
     connect(MoveUpList, &QAbstractButton::clicked, this, &Form1::MoveUpList_Click);
     connect(MoveDownList, &QAbstractButton::clicked, this, &Form1::MoveDownList_Click);
+    connect(AddBMPItem, &QAbstractButton::clicked, this, &Form1::AddBMPItem_Click);
+    connect(Harddrive, &DirListBox::Change, this, &Form1::Harddrive_Change);
+    connect(SkirtFiles, &ListBox::Click, this, &Form1::SkirtFiles_Click);
+    connect(AutoButton, &PictureBox::Click, this, &Form1::AutoButton_Click);
+    connect(PinkButton, &PictureBox::Click, this, &Form1::PinkButton_Click);
+    connect(WhiteButton, &PictureBox::Click, this, &Form1::WhiteButton_Click);
+    connect(SkirtLeft, &QAbstractButton::clicked, this, &Form1::SkirtLeft_Click);
+    connect(SkirtRight, &QAbstractButton::clicked, this, &Form1::SkirtRight_Click);
+    connect(SkirtUp, &QAbstractButton::clicked, this, &Form1::SkirtUp_Click);
+    connect(SkirtDown, &QAbstractButton::clicked, this, &Form1::SkirtDown_Click);
+    connect(NameSkirt, &TextBox::Change, this, &Form1::NameSkirt_Change);
+    connect(AddToWardrobe, &QAbstractButton::clicked, this, &Form1::AddToWardrobe_Click);
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -123,9 +124,29 @@ void FileListBox::Refresh()
 
 // ---- DirListBox
 
+namespace {
+
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIndent = 10;
+
+// Draws each folder, icon and name, indented by its depth in the tree.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() + kIndent * index.data(kDepthRole).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
+
+}  // namespace
+
 DirListBox::DirListBox(QWidget* parent) : Control<QListWidget>(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* entry) { chooseEntry(row(entry)); });
     setPath(QDir::currentPath());
@@ -161,11 +182,15 @@ void DirListBox::Refresh()
         if (dir.isRoot() || !dir.cdUp())
             break;
     }
+    const auto addFolder = [this](const QIcon& icon, const QString& name, const QString& path, int depth) {
+        auto* entry = new QListWidgetItem(icon, name);
+        entry->setData(kDepthRole, depth);
+        addItem(entry);
+        entryPaths_.append(path);
+    };
     int depth = 0;
     for (const QString& folder : chain) {
-        const QString name = QDir(folder).isRoot() ? folder : QDir(folder).dirName();
-        addItem(new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name));
-        entryPaths_.append(folder);
+        addFolder(open, QDir(folder).isRoot() ? folder : QDir(folder).dirName(), folder, depth);
         ++depth;
     }
     setCurrentRow(count() - 1);
@@ -173,10 +198,11 @@ void DirListBox::Refresh()
     const QDir current(path_);
     const QStringList subfolders =
         current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : subfolders) {
-        addItem(new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + name));
-        entryPaths_.append(current.absoluteFilePath(name));
-    }
+    for (const QString& name : subfolders)
+        addFolder(closed, name, current.absoluteFilePath(name), depth);
+    // The chosen folder and its subfolders are what a person looks for.
+    doItemsLayout();
+    scrollToItem(item(chain.size() - 1), QAbstractItemView::PositionAtTop);
 }
 
 void DirListBox::chooseEntry(int index)

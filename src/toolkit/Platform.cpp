@@ -12,6 +12,43 @@ static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
 namespace {
 Platform::Hook beepHook;
 Platform::Hook doEventsHook;
+
+// A little-endian field of a Windows bitmap's file and info header.
+qint64 headerField(const QByteArray& head, int at, int size)
+{
+    qint64 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value * 256 + static_cast<unsigned char>(head.at(at + i));
+    return value;
+}
+
+bool hasInfoHeader(const QByteArray& head)
+{
+    return head.size() >= 34 && head.startsWith("BM") && headerField(head, 14, 4) >= 40;
+}
+
+// The size a Windows bitmap's header claims, or an invalid size. Qt gives
+// no size at all for claims beyond its own limits.
+QSize bitmapClaim(const QByteArray& head)
+{
+    if (!hasInfoHeader(head))
+        return QSize();
+    return QSize(qint32(headerField(head, 18, 4)), qAbs(qint32(headerField(head, 22, 4))));
+}
+
+// Whether an uncompressed Windows bitmap holds fewer pixel bytes than its
+// header claims. Qt reads such a file without complaint and leaves the
+// missing rows black.
+bool bitmapCutShort(const QByteArray& head, qint64 fileSize)
+{
+    const qint64 compression = hasInfoHeader(head) ? headerField(head, 30, 4) : -1;
+    if (compression != 0 && compression != 3)  // BI_RGB, BI_BITFIELDS
+        return false;
+    const QSize claim = bitmapClaim(head);
+    const qint64 stride = (qint64(claim.width()) * headerField(head, 28, 2) + 31) / 32 * 4;
+    return fileSize < headerField(head, 10, 4) + stride * claim.height();
+}
+
 }  // namespace
 
 namespace Platform {
@@ -42,13 +79,18 @@ LoadedPicture LoadPicture(const QString& name)
     if (!file.open(QIODevice::ReadOnly))
         return {QImage(), file.errorString()};
 
+    const QByteArray head = file.peek(34);
     QImageReader reader(&file);
-    const QSize claimed = reader.size();
+    // A bitmap stored top-down claims a negative height.
+    const QSize size = reader.size();
+    const QSize claimed = size.width() >= 0 ? QSize(size.width(), qAbs(size.height())) : bitmapClaim(head);
     if (!claimed.isValid())
         return {QImage(), reader.errorString()};
     if (claimed.width() > kMaxPictureSide || claimed.height() > kMaxPictureSide ||
         qint64(claimed.width()) * claimed.height() > kMaxPicturePixels)
-        return {QImage(), QStringLiteral("picture too large")};
+        return {QImage(), QStringLiteral("picture too large"), true};
+    if (bitmapCutShort(head, file.size()))
+        return {QImage(), QStringLiteral("picture file cut short")};
 
     QImage image = reader.read();
     if (image.isNull())

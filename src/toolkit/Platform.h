@@ -23,6 +23,7 @@ constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 struct LoadedPicture {
     QImage image;  // null when loading failed
     QString error;
+    bool tooLarge = false;  // refused for the size its header claims
 };
 
 // Loads a picture file by the handlers' path (through FileAccess).

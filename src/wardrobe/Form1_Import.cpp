@@ -1,0 +1,149 @@
+// Importing a clothing item: choosing a folder and a picture, the key
+// colour, placing the picture over the bare body, and its name.
+#include "project/ProjectFile.h"
+#include "shell/Form1.h"
+#include "toolkit/Colour.h"
+#include "toolkit/Platform.h"
+
+namespace {
+constexpr int kBodyWidth = 200;
+constexpr int kBodyHeight = 450;
+constexpr int kMaxItemWidth = 200;
+constexpr int kMaxItemHeight = 320;
+constexpr int kMaxItemName = 25;
+}  // namespace
+
+void Form1::AddBMPItem_Click()
+{
+    State.WorkMode = 3;
+    LabelTMP->setVisible(false);
+    ShowBodyPicture();
+    if (TransColorInfo->Caption() == QLatin1String("PURPLE"))
+        State.TransColor = Colour::Purple;
+    if (TransColorInfo->Caption() == QLatin1String("WHITE"))
+        State.TransColor = Colour::White;
+    ShowKeyColour();
+    UpdateHelpLabel();
+    Warnings->setCaption(QString());
+    Warnings->setLeft(230);
+    AskMe->setVisible(false);
+    Harddrive->Refresh();
+    SkirtFiles->Refresh();
+    HideAllPanels();
+    ShowImportPanel();
+    DeleteProject->setEnabled(false);
+}
+
+// The key colour shows on the frame and behind the step options.
+void Form1::ShowKeyColour()
+{
+    TransColorInfo->setBackColor(State.TransColor);
+    Option1->setBackColor(State.TransColor);
+    Option2->setBackColor(State.TransColor);
+    Option3->setBackColor(State.TransColor);
+}
+
+void Form1::Harddrive_Change()
+{
+    SkirtFiles->setPath(Harddrive->Path());
+    State.TransColor = Colour::NeutralGrey;
+    ShowKeyColour();
+}
+
+// Loads the chosen picture into Clothes and previews it over the body. A
+// file that is no loadable picture is refused; what was there stays.
+void Form1::SkirtFiles_Click()
+{
+    const QString name = SkirtFiles->List(SkirtFiles->ListIndex());
+    if (name.isEmpty())
+        return;
+    const Platform::LoadedPicture loaded = Platform::LoadPicture(Harddrive->Path() + QLatin1Char('\\') + name);
+    if (loaded.image.isNull()) {
+        Platform::Beep();
+        Warnings->setLeft(230);
+        ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
+        return;
+    }
+    Warnings->setCaption(QString());
+    Clothes->Cls();
+    Clothes->setPicture(loaded.image);
+    AddToWardrobe->setEnabled(true);
+    if (State.TransColorName == QLatin1String("AUTO")) {
+        State.TransColor = Clothes->Point(1, 1);
+        ShowKeyColour();
+        Platform::DoEvents();
+    }
+    if (Clothes->Width() > kMaxItemWidth)
+        Clothes->setWidth(kMaxItemWidth);
+    if (Clothes->Height() > kMaxItemHeight)
+        Clothes->setHeight(kMaxItemHeight);
+    PreviewItemOnBody();
+}
+
+// Each key-colour button stores its choice as the setting for the next start.
+void Form1::ChooseKeyColour(int colour, const QString& settingsWord)
+{
+    State.TransColor = colour;
+    State.IniKey = QStringLiteral("#TRANSCOLOR#");
+    State.IniValue = settingsWord;
+    WriteIniValue();
+    TransColorInfo->setCaption(State.IniValue);
+    ShowKeyColour();
+}
+
+void Form1::AutoButton_Click() { ChooseKeyColour(Clothes->Point(1, 1), QStringLiteral("AUTO")); }
+void Form1::PinkButton_Click() { ChooseKeyColour(Colour::Purple, QStringLiteral("PURPLE")); }
+void Form1::WhiteButton_Click() { ChooseKeyColour(Colour::White, QStringLiteral("WHITE")); }
+
+// Each nudge applies only its own limit, so an offset beyond the far edge
+// (taken over from a painted item) stays until the nudge towards that edge.
+void Form1::SkirtLeft_Click()
+{
+    State.OffsetX -= State.StepSize;
+    if (State.OffsetX < 0)
+        State.OffsetX = 0;
+    PreviewItemOnBody();
+}
+
+void Form1::SkirtRight_Click()
+{
+    State.OffsetX += State.StepSize;
+    if (State.OffsetX > kBodyWidth - Clothes->Width())
+        State.OffsetX = kBodyWidth - Clothes->Width();
+    PreviewItemOnBody();
+}
+
+void Form1::SkirtUp_Click()
+{
+    State.OffsetY -= State.StepSize;
+    if (State.OffsetY < 0)
+        State.OffsetY = 0;
+    PreviewItemOnBody();
+}
+
+void Form1::SkirtDown_Click()
+{
+    State.OffsetY += State.StepSize;
+    if (State.OffsetY > kBodyHeight - Clothes->Height())
+        State.OffsetY = kBodyHeight - Clothes->Height();
+    PreviewItemOnBody();
+}
+
+// The name is kept to its last 25 characters; a single blank is no name.
+void Form1::NameSkirt_Change()
+{
+    NameSkirt->setBackColor(Colour::White);
+    Warnings->setCaption(QString());
+    if (NameSkirt->Text() == QLatin1String(" "))
+        NameSkirt->setText(QString());
+    if (NameSkirt->Text().size() > kMaxItemName)
+        NameSkirt->setText(NameSkirt->Text().right(kMaxItemName));
+}
+
+// The picture over the bare body, each body pixel ANDed with the picture's:
+// white leaves the body, black shows black, colours tint it.
+void Form1::PreviewItemOnBody()
+{
+    BodyPic->Cls();
+    BodyPic->AndCopyFrom(*Clothes, 0, 0, Clothes->Width(), Clothes->Height(), State.OffsetX, State.OffsetY);
+}

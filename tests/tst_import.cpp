@@ -1,0 +1,458 @@
+// Bringing a new item in: the import panel, the key colour, placing the
+// picture over the body, its name, and storing it in the wardrobe.
+#include "TestSupport.h"
+#include "toolkit/Colour.h"
+#include "wardrobe/ItemFormat.h"
+
+#include <QtTest>
+
+namespace {
+
+// A picture with colours whose red and blue differ; pixel (1, 1) is the
+// background colour.
+QImage picture(int width, int height, QRgb background)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(background);
+    for (int x = 2; x < width; ++x)
+        image.setPixel(x, height / 2, qRgb(200, 10 * (x % 20), 30));
+    return image;
+}
+
+int bodyPixel(int x, int y)
+{
+    static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
+    return Colour::fromQRgb(body.pixel(x, y));
+}
+
+QByteArray hugeBitmapHeader()
+{
+    QByteArray bytes(54, '\0');
+    auto put32 = [&bytes](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 54);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 50000);
+    put32(22, 50000);
+    bytes[26] = 1;
+    bytes[28] = 24;
+    return bytes;
+}
+
+class ImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { window_.reset(); folder_.reset(); }
+
+    void openingThePanel();
+    void choosingAFolderListsItsBitmapsAndResetsTheKey();
+    void choosingAPicture_data();
+    void choosingAPicture();
+    void previewAndsThePictureWithTheBody();
+    void nudgesKeepTheirOwnLimit_data();
+    void nudgesKeepTheirOwnLimit();
+    void keyColourButtonsStoreTheirChoice_data();
+    void keyColourButtonsStoreTheirChoice();
+    void nameRules_data();
+    void nameRules();
+    void refusedNames_data();
+    void refusedNames();
+    void storingAnItem();
+    void autoKeyIsTakenAtStoringTime();
+    void failedStoreKeepsEverything();
+    void unloadablePicturesAreRefused_data();
+    void unloadablePicturesAreRefused();
+
+private:
+    void openImport();
+    void choose(const QString& file);
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    std::unique_ptr<DataFolderFixture> folder_;
+    std::unique_ptr<Form1> window_;
+};
+
+void ImportTest::init()
+{
+    folder_ = std::make_unique<DataFolderFixture>();
+    QDir(folder_->path()).mkdir("Pictures");
+    picture(3, 2, qRgb(255, 0, 255)).save(folder_->path("Pictures/Small.bmp"), "BMP");
+    picture(300, 400, qRgb(255, 255, 255)).save(folder_->path("Pictures/Large.BMP"), "BMP");
+    picture(180, 320, qRgb(0, 200, 50)).save(folder_->path("Pictures/Green.bmp"), "BMP");
+    folder_->write("Pictures/Notes.txt", "not a picture");
+    window_ = folder_->start();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->LetsGo->click();
+}
+
+void ImportTest::openImport() { click(window_->AddBMPItem); }
+
+// Picks a picture of the Pictures folder through the two lists.
+void ImportTest::choose(const QString& file)
+{
+    window_->Harddrive->setPath(folder_->path("Pictures"));
+    FileListBox* files = window_->SkirtFiles;
+    const QList<QListWidgetItem*> found = files->findItems(file, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(file));
+    files->scrollToItem(found.first());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+}
+
+void ImportTest::openingThePanel()
+{
+    Form1& w = *window_;
+    w.BodyPic->PSet(100, 200, 0);
+    w.Warnings->setCaption("old");
+    w.AskMe->setVisible(true);
+    openImport();
+    QCOMPARE(w.State.WorkMode, 3);
+    QVERIFY(!w.LabelTMP->Visible());
+    QCOMPARE(w.BodyPic->Point(100, 200), bodyPixel(100, 200));
+    QCOMPARE(w.State.TransColor, Colour::Purple);  // the frame says PURPLE
+    QCOMPARE(w.TransColorInfo->BackColor(), Colour::Purple);
+    QCOMPARE(w.Option2->BackColor(), Colour::Purple);
+    QCOMPARE(w.HelpMe->Left(), 220);
+    QCOMPARE(w.HelpMe->Caption(), w.State.Texts[64] + "\r\n" + w.State.Texts[65]);
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.Warnings->Left(), 230);
+    QVERIFY(!w.AskMe->Visible());
+    QVERIFY(w.SkirtFiles->Visible() && w.SkirtFiles->Enabled());
+    QVERIFY(w.TransColorInfo->Visible());
+    QVERIFY(!w.Wardrobe->Visible());
+    QVERIFY(!w.DeleteProject->Enabled());
+}
+
+void ImportTest::choosingAFolderListsItsBitmapsAndResetsTheKey()
+{
+    openImport();
+    Form1& w = *window_;
+    QSignalSpy changes(w.Harddrive, &DirListBox::Change);
+    // Into the folder by a double click on it, as a person does.
+    const int row = [&] {
+        for (int i = 0; i < w.Harddrive->ListCount(); ++i)
+            if (w.Harddrive->List(i).endsWith("/Pictures"))
+                return i;
+        return -1;
+    }();
+    QVERIFY(row >= 0);
+    QListWidgetItem* entry = w.Harddrive->item(row);
+    w.Harddrive->scrollToItem(entry);
+    const QPoint at = w.Harddrive->visualItemRect(entry).center();
+    QTest::mouseClick(w.Harddrive->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.Harddrive->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(w.SkirtFiles->Path(), folder_->path("Pictures"));
+    QStringList listed;
+    for (int i = 0; i < w.SkirtFiles->ListCount(); ++i)
+        listed.append(w.SkirtFiles->List(i));
+    QCOMPARE(listed, QStringList({"Green.bmp", "Large.BMP", "Small.bmp"}));
+    QCOMPARE(w.State.TransColor, Colour::NeutralGrey);
+    QCOMPARE(w.TransColorInfo->BackColor(), Colour::NeutralGrey);
+    QCOMPARE(w.Option1->BackColor(), Colour::NeutralGrey);
+    QCOMPARE(w.TransColorInfo->Caption(), QStringLiteral("PURPLE"));
+}
+
+void ImportTest::choosingAPicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("small") << "Small.bmp" << QSize(3, 2);
+    QTest::newRow("300 x 400 is cut to 200 x 320") << "Large.BMP" << QSize(200, 320);
+    QTest::newRow("180 x 320") << "Green.bmp" << QSize(180, 320);
+}
+
+void ImportTest::choosingAPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, shown);
+    openImport();
+    choose(file);
+    Form1& w = *window_;
+    QCOMPARE(w.Clothes->Picture().size().boundedTo(QSize(300, 400)), w.Clothes->Picture().size());
+    QCOMPARE(QSize(w.Clothes->Width(), w.Clothes->Height()), shown);
+    QCOMPARE(QSize(w.Clothes->ScaleWidth(), w.Clothes->ScaleHeight()), shown);
+    QVERIFY(w.AddToWardrobe->Enabled());
+    QCOMPARE(w.State.TransColor, Colour::NeutralGrey);  // the setting is not AUTO
+}
+
+void ImportTest::previewAndsThePictureWithTheBody()
+{
+    openImport();
+    choose("Green.bmp");
+    Form1& w = *window_;
+    const int x = w.State.OffsetX, y = w.State.OffsetY;
+    const int green = Colour::rgb(0, 200, 50);
+    // The background colour ANDs into the body; the stripe does too.
+    QCOMPARE(w.BodyPic->Point(x + 1, y + 1), bodyPixel(x + 1, y + 1) & green);
+    const int stripe = Colour::fromQRgb(w.Clothes->Picture().pixel(5, 160));
+    QCOMPARE(w.BodyPic->Point(x + 5, y + 160), bodyPixel(x + 5, y + 160) & stripe);
+    // Outside the picture the body is bare.
+    QCOMPARE(w.BodyPic->Point(x + 185, y + 10), bodyPixel(x + 185, y + 10));
+}
+
+void ImportTest::nudgesKeepTheirOwnLimit_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("end");
+    QTest::newRow("left 5 from 3 stops at 0") << "SkirtLeft" << "Small.bmp" << 5 << QPoint(3, 50) << QPoint(0, 50);
+    QTest::newRow("right 10 from 15, width 180, stops at 20")
+        << "SkirtRight" << "Green.bmp" << 10 << QPoint(15, 50) << QPoint(20, 50);
+    QTest::newRow("down never beyond 130 for 320 high") << "SkirtDown" << "Green.bmp" << 10 << QPoint(10, 125)
+                                                        << QPoint(10, 130);
+    QTest::newRow("up 1") << "SkirtUp" << "Small.bmp" << 1 << QPoint(10, 50) << QPoint(10, 49);
+    QTest::newRow("left keeps an offset beyond the right limit")
+        << "SkirtLeft" << "Green.bmp" << 1 << QPoint(60, 50) << QPoint(59, 50);
+    QTest::newRow("right brings it back to the limit") << "SkirtRight" << "Green.bmp" << 1 << QPoint(60, 50)
+                                                       << QPoint(20, 50);
+}
+
+void ImportTest::nudgesKeepTheirOwnLimit()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, step);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, end);
+    openImport();
+    choose(file);
+    Form1& w = *window_;
+    click(step == 10 ? static_cast<QWidget*>(w.Option3) : step == 5 ? w.Option2 : w.Option1);
+    QCOMPARE(w.State.StepSize, step);
+    w.State.OffsetX = start.x();
+    w.State.OffsetY = start.y();
+    w.BodyPic->PSet(199, 449, 0);
+    click(w.control(button));
+    QCOMPARE(QPoint(w.State.OffsetX, w.State.OffsetY), end);
+    // The preview is drawn anew at the new place, on the bare body.
+    QCOMPARE(w.BodyPic->Point(199, 449), bodyPixel(199, 449));
+    const int first = Colour::fromQRgb(w.Clothes->surface().pixel(0, 0));
+    if (end.x() >= 0 && end.x() < 200)
+        QCOMPARE(w.BodyPic->Point(end.x(), end.y()), bodyPixel(end.x(), end.y()) & first);
+}
+
+void ImportTest::keyColourButtonsStoreTheirChoice_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("colour");
+    QTest::newRow("purple") << "PinkButton" << "PURPLE" << Colour::Purple;
+    QTest::newRow("white") << "WhiteButton" << "WHITE" << Colour::White;
+    QTest::newRow("auto") << "AutoButton" << "AUTO" << Colour::rgb(0, 200, 50);
+}
+
+void ImportTest::keyColourButtonsStoreTheirChoice()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, word);
+    QFETCH(int, colour);
+    openImport();
+    choose("Green.bmp");
+    Form1& w = *window_;
+    click(w.control(button));
+    QCOMPARE(w.State.TransColor, colour);
+    QCOMPARE(w.TransColorInfo->Caption(), word);
+    QCOMPARE(w.TransColorInfo->BackColor(), colour);
+    QCOMPARE(w.Option3->BackColor(), colour);
+    QCOMPARE(w.State.TransColorName, QStringLiteral("PURPLE"));  // as read at start-up
+    QVERIFY(folder_->read("Tavolin.ini").contains("#TRANSCOLOR#\r\n" + word.toLatin1() + "\r\n"));
+}
+
+void ImportTest::nameRules_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");  // the text arrives at once instead of key by key
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("a 26th character drops the first") << "abcdefghijklmnopqrstuvwxyZ" << false
+                                                       << "bcdefghijklmnopqrstuvwxyZ";
+    QTest::newRow("a single blank is no name") << " " << false << "";
+    QTest::newRow("typing cannot start with a blank") << "  Coat" << false << "Coat";
+    QTest::newRow("two blanks at once stay") << "  " << true << "  ";
+    QTest::newRow("blanks around a name stay") << " Coat " << true << " Coat ";
+    QTest::newRow("a long paste keeps its end") << QString(30, 'a') + "END" << true << QString(22, 'a') + "END";
+}
+
+void ImportTest::nameRules()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    openImport();
+    Form1& w = *window_;
+    w.NameSkirt->setBackColor(222);
+    w.Warnings->setCaption("old");
+    w.NameSkirt->setFocus();
+    if (pasted)
+        w.NameSkirt->insert(typed);
+    else
+        QTest::keyClicks(w.NameSkirt, typed);
+    QTEST(w.NameSkirt->Text(), "kept");
+    QCOMPARE(w.NameSkirt->BackColor(), Colour::White);
+    QCOMPARE(w.Warnings->Caption(), QString());
+}
+
+void ImportTest::refusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("message");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("empty") << "" << 38 << true;
+    QTest::newRow("a stored name in other case") << "SUMMER DRESS" << 39 << false;
+    QTest::newRow("characters the files cannot hold") << QStringLiteral("Kleid \u4e00") << int(Form1::MsgNameNotStorable)
+                                                       << true;
+}
+
+void ImportTest::refusedNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, message);
+    QFETCH(bool, red);
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    w.NameSkirt->setText(name);
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    folder_->resetBeeps();
+    click(w.AddToWardrobe);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[message]);
+    QCOMPARE(w.Warnings->Left(), 230);
+    QCOMPARE(w.NameSkirt->BackColor(), red ? 222 : Colour::White);
+    QCOMPARE(w.NameSkirt->Text(), name);
+    QCOMPARE(folder_->read("Projects/Default.Data"), before);
+    QCOMPARE(w.State.WorkMode, 3);
+}
+
+void ImportTest::storingAnItem()
+{
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    click(w.PinkButton);
+    w.State.OffsetX = 10;
+    w.State.OffsetY = 50;
+    w.NameSkirt->setText("Summer dress ");  // a trailing blank makes it another name
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    const int linesBefore = before.count("\r\n");
+    click(w.AddToWardrobe);
+
+    // The record: heading, offsets, the non-key pixels column by column.
+    QByteArray expected = "ITEM: Summer dress \r\n" + QByteArray(ItemFormat::kSeparator) + "\r\n 10 \r\n 50 \r\n 1 \r\n" +
+                          ItemFormat::kSeparator + "\r\n";
+    const QImage small = w.Clothes->Picture();
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y)
+            if (Colour::fromQRgb(small.pixel(x, y)) != Colour::Purple)
+                expected += ItemFormat::pixelLine(Colour::fromQRgb(small.pixel(x, y)), x, y);
+    expected += QByteArray(ItemFormat::kEndLine) + "\r\n";
+    QCOMPARE(folder_->read("Projects/Default.Data"), before + expected);
+    QVERIFY(folder_->read("Projects/Default.Table")
+                .endsWith("ITEM: Summer dress \r\n" + ItemFormat::numberLine(linesBefore + 1) + "\r\n"));
+
+    // Back in the dressing panel, the new item in its alphabetical place.
+    QCOMPARE(w.State.WorkMode, 1);
+    QVERIFY(w.Wardrobe->Visible());
+    QCOMPARE(w.Wardrobe->findItems("Summer dress ", Qt::MatchExactly).size(), 1);
+    QCOMPARE(w.Wardrobe->row(w.Wardrobe->findItems("Summer dress ", Qt::MatchExactly).first()),
+             w.Wardrobe->row(w.Wardrobe->findItems("Summer dress", Qt::MatchExactly).first()) + 1);
+    QCOMPARE(w.NameSkirt->Text(), QString());
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.HelpMe->Left(), 500);
+    QCOMPARE(w.BodyPic->Point(12, 51), bodyPixel(12, 51));
+}
+
+void ImportTest::autoKeyIsTakenAtStoringTime()
+{
+    folder_->write("Tavolin.ini", crlfLines({"#HELPMODE#", "FALSE", "#TRANSCOLOR#", "AUTO", "#CURRENT_PROJECT#",
+                                             "Default.Project", "#LANGUAGE#", "Tavolin_ENG.txt", "#EOF#"}));
+    window_ = folder_->start();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->LetsGo->click();
+    openImport();
+    choose("Green.bmp");
+    Form1& w = *window_;
+    QCOMPARE(w.State.TransColor, Colour::rgb(0, 200, 50));
+    click(w.PinkButton);
+    QCOMPARE(w.State.TransColor, Colour::Purple);
+    w.NameSkirt->setText("Green");
+    click(w.AddToWardrobe);
+    const QByteArray data = folder_->read("Projects/Default.Data");
+    const QByteArray record = data.mid(data.indexOf("ITEM: Green\r\n"));
+    // Only the stripe is stored: the green background was the key.
+    QCOMPARE(record.count("\r\n"), 7 + 178);
+}
+
+void ImportTest::failedStoreKeepsEverything()
+{
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    w.NameSkirt->setText("Blocked");
+    // The item data file cannot be opened for writing.
+    folder_->remove("Projects/Default.Data");
+    QVERIFY(QDir(folder_->path()).mkdir("Projects/Default.Data"));
+    folder_->resetBeeps();
+    click(w.AddToWardrobe);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgItemNotStored]);
+    QCOMPARE(w.State.WorkMode, 3);
+    QVERIFY(w.AddToWardrobe->Visible());
+    QCOMPARE(w.NameSkirt->Text(), QStringLiteral("Blocked"));
+    QCOMPARE(w.Clothes->Picture().size(), QSize(3, 2));
+    QVERIFY(!w.Wardrobe->findItems("Blocked", Qt::MatchExactly).size());
+
+    // Once the file can be written again, the same click stores the item.
+    QVERIFY(QDir(folder_->path()).rmdir("Projects/Default.Data"));
+    click(w.AddToWardrobe);
+    QVERIFY(folder_->read("Projects/Default.Data").startsWith("ITEM: Blocked\r\n"));
+    QCOMPARE(w.State.WorkMode, 1);
+}
+
+void ImportTest::unloadablePicturesAreRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("message");
+    QTest::newRow("text file named .bmp") << "Text.bmp" << QByteArray("just some text\r\n") << 93;
+    QTest::newRow("header claims 50000 x 50000") << "Huge.bmp" << hugeBitmapHeader() << 94;
+    QTest::newRow("empty file") << "Empty.bmp" << QByteArray("") << 93;
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    picture(40, 40, qRgb(255, 255, 255)).save(&buffer, "BMP");
+    QTest::newRow("bitmap cut short") << "Cut.bmp" << whole.left(whole.size() / 2) << 93;
+}
+
+void ImportTest::unloadablePicturesAreRefused()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(int, message);
+    folder_->write("Pictures/" + file, content);
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    folder_->resetBeeps();
+    choose(file);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[message]);
+    // The picture shown before stays, and the panel goes on working.
+    QCOMPARE(w.Clothes->Picture().size(), QSize(3, 2));
+    choose("Green.bmp");
+    QCOMPARE(w.Clothes->Picture().size(), QSize(180, 320));
+    QCOMPARE(w.Warnings->Caption(), QString());
+}
+
+}  // namespace
+
+QTEST_MAIN(ImportTest)
+#include "tst_import.moc"
