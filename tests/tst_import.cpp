@@ -44,6 +44,8 @@ QByteArray hugeBitmapHeader()
     return bytes;
 }
 
+QImage keyedPicture(QRgb key);
+
 class ImportTest : public QObject {
     Q_OBJECT
 private slots:
@@ -64,6 +66,9 @@ private slots:
     void refusedNames_data();
     void refusedNames();
     void storingAnItem();
+    void recordForEachKeyColour_data();
+    void recordForEachKeyColour();
+    void previewOnKnownPixels();
     void autoKeyIsTakenAtStoringTime();
     void failedStoreKeepsEverything();
     void unloadablePicturesAreRefused_data();
@@ -367,6 +372,80 @@ void ImportTest::storingAnItem()
     QCOMPARE(w.Warnings->Caption(), QString());
     QCOMPARE(w.HelpMe->Left(), 500);
     QCOMPARE(w.BodyPic->Point(12, 51), bodyPixel(12, 51));
+}
+
+// A 3 x 2 picture whose pixels (0, 0) and (1, 1) have the key colour.
+QImage keyedPicture(QRgb key)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, key);
+    image.setPixel(0, 1, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 0, 255));
+    image.setPixel(1, 1, key);
+    image.setPixel(2, 0, qRgb(0, 255, 0));
+    image.setPixel(2, 1, qRgb(0, 0, 0));
+    return image;
+}
+
+void ImportTest::recordForEachKeyColour_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QRgb>("key");
+    QTest::newRow("purple") << "PinkButton" << qRgb(255, 0, 255);
+    QTest::newRow("white") << "WhiteButton" << qRgb(255, 255, 255);
+    QTest::newRow("auto, a light green") << "AutoButton" << qRgb(204, 236, 198);
+}
+
+void ImportTest::recordForEachKeyColour()
+{
+    QFETCH(QString, button);
+    QFETCH(QRgb, key);
+    keyedPicture(key).save(folder_->path("Pictures/Keyed.bmp"), "BMP");
+    openImport();
+    choose("Keyed.bmp");
+    Form1& w = *window_;
+    click(w.control(button));
+    click(w.Option2);
+    click(w.SkirtRight);  // 10 + 5
+    click(w.SkirtDown);   // 50 + 5
+    click(w.SkirtUp);
+    click(w.SkirtUp);     // 50 - 5
+    w.NameSkirt->setFocus();
+    QTest::keyClicks(w.NameSkirt, "Tiny");
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    click(w.AddToWardrobe);
+    const QByteArray expected = "ITEM: Tiny\r\n"
+                                "--------------------------------------\r\n"
+                                " 15 \r\n"
+                                " 45 \r\n"
+                                " 1 \r\n"
+                                "--------------------------------------\r\n"
+                                " 255  0  1 \r\n"
+                                " 16711680  1  0 \r\n"
+                                " 65280  2  0 \r\n"
+                                " 0  2  1 \r\n"
+                                "-------------- END ------------------\r\n";
+    QCOMPARE(folder_->read("Projects/Default.Data"), before + expected);
+}
+
+// White leaves the body, black shows black, purple keeps red and blue.
+void ImportTest::previewOnKnownPixels()
+{
+    QImage image(3, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 255, 255));
+    image.setPixel(1, 0, qRgb(0, 0, 0));
+    image.setPixel(2, 0, qRgb(255, 0, 255));
+    image.save(folder_->path("Pictures/Tints.bmp"), "BMP");
+    openImport();
+    Form1& w = *window_;
+    w.State.OffsetX = 100;  // over the figure's leotard
+    w.State.OffsetY = 200;
+    choose("Tints.bmp");
+    const int body = bodyPixel(102, 200);
+    QVERIFY((body & 0x00FF00) != 0);  // the body pixel has green to lose
+    QCOMPARE(w.BodyPic->Point(100, 200), bodyPixel(100, 200));
+    QCOMPARE(w.BodyPic->Point(101, 200), 0);
+    QCOMPARE(w.BodyPic->Point(102, 200), body & Colour::Purple);
 }
 
 void ImportTest::autoKeyIsTakenAtStoringTime()
