@@ -161,6 +161,22 @@ public:
     void MoveUpList_Click();
     void MoveDownList_Click();
 
+    // ---- Outfits (dressing/Form1_Outfits.cpp)
+    void FillOutfitList();
+    void SaveOutfit_Click();
+    void OutfitList_Click();
+    void DeleteOutfit_Click();
+    void NameOfOutfit_Change();
+
+    // ---- Choosing and creating projects (project/Form1_Projects.cpp)
+    void ProjectFileList_Click();
+    void GetBodyPic_Click();
+    void NewProject_Click();
+    void EnterProjectName_Change();
+    void EnterLadyName_Change();
+    void CreatProject_Click();
+    void ShowProjectSummary();
+
     // ---- Language (localisation/Form1_Language.cpp)
     void LoadLanguageFile();
     void ApplyLanguageTexts();
@@ -186,6 +202,9 @@ public:
         MsgPictureTooLarge = 94,
         MsgItemNotStored = 95,
         MsgNameNotStorable = 96,
+        MsgUnsafeProjectName = 97,
+        MsgOutfitsNotSaved = 98,
+        MsgProjectNotCreated = 99,
     };
 
 protected:
@@ -204,6 +223,14 @@ private:
     // wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp
     void ChooseKeyColour(int colour, const QString& settingsWord);
     bool AcceptItemName();
+
+    // dressing/Form1_Outfits.cpp
+    QString OutfitFileName() const;
+
+    // project/Form1_Projects.cpp
+    bool AcceptNewProject();
+    bool WriteNewProjectFiles(const QString& name, const QString& figure);
+    void EnterNewProject(const QString& name, const QString& figure);
 
     // dressing/Form1_Reorder.cpp
     void CopyDressedToLayerBuffer(int count);

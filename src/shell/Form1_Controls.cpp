@@ -260,4 +260,14 @@ void Form1::ConnectHandlers()
     connect(SkirtDown, &QAbstractButton::clicked, this, &Form1::SkirtDown_Click);
     connect(NameSkirt, &TextBox::Change, this, &Form1::NameSkirt_Change);
     connect(AddToWardrobe, &QAbstractButton::clicked, this, &Form1::AddToWardrobe_Click);
+    connect(SaveOutfit, &QAbstractButton::clicked, this, &Form1::SaveOutfit_Click);
+    connect(OutfitList, &ListBox::Click, this, &Form1::OutfitList_Click);
+    connect(DeleteOutfit, &QAbstractButton::clicked, this, &Form1::DeleteOutfit_Click);
+    connect(NameOfOutfit, &TextBox::Change, this, &Form1::NameOfOutfit_Change);
+    connect(ProjectFileList, &ListBox::Click, this, &Form1::ProjectFileList_Click);
+    connect(GetBodyPic, &ListBox::Click, this, &Form1::GetBodyPic_Click);
+    connect(NewProject, &QAbstractButton::clicked, this, &Form1::NewProject_Click);
+    connect(EnterProjectName, &TextBox::Change, this, &Form1::EnterProjectName_Change);
+    connect(EnterLadyName, &TextBox::Change, this, &Form1::EnterLadyName_Change);
+    connect(CreatProject, &QAbstractButton::clicked, this, &Form1::CreatProject_Click);
 }

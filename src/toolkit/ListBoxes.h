@@ -24,6 +24,8 @@ public:
     int ListIndex() const;
     void setListIndex(int index);
     void Refresh() { viewport()->update(); }
+    int BackColor() const { return backColour(this); }
+    void setBackColor(int colour) { setBackColour(this, colour); }
 
 signals:
     void Click();

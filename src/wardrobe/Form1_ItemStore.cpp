@@ -60,7 +60,7 @@ void Form1::FillWardrobeList()
             Wardrobe->AddItem(State.LineBuffer.mid(6, kMaxListedName));
     }
     data.close();
-    // FillOutfitList joins here with the outfits.
+    FillOutfitList();
 }
 
 // The line number of CurrentItemName's heading by the item table, or -1.

@@ -1,0 +1,132 @@
+// Outfits: the worn list saved under a name in the project's outfit file,
+// loaded back, and deleted.
+#include "dressing/OutfitFile.h"
+#include "shell/Form1.h"
+#include "toolkit/Cp1252.h"
+#include "toolkit/FileAccess.h"
+#include "toolkit/Platform.h"
+
+#include <QBuffer>
+
+namespace {
+constexpr int kMaxOutfitName = 30;
+}
+
+QString Form1::OutfitFileName() const
+{
+    return State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".Outfit");
+}
+
+// A missing or unreadable outfit file lists no outfits; reading never
+// writes it.
+void Form1::FillOutfitList()
+{
+    OutfitList->Clear();
+    QByteArray bytes;
+    if (!FileAccess::readAll(OutfitFileName(), bytes))
+        return;
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    for (const QString& name : OutfitFile::names(in))
+        OutfitList->AddItem(name);
+}
+
+void Form1::SaveOutfit_Click()
+{
+    const QString name = NameOfOutfit->Text();
+    if (name.isEmpty()) {
+        Platform::Beep();
+        Warnings->setLeft(300);
+        ShowWarning(40);
+        return;
+    }
+    for (int i = 0; i < OutfitList->ListCount(); ++i) {
+        if (OutfitList->List(i).toUpper() == name.toUpper()) {
+            Platform::Beep();
+            ShowWarning(41);
+            return;
+        }
+    }
+    // The file holds Windows-1252 text; a name it cannot hold would not be
+    // found again.
+    if (!Cp1252::canEncode(name)) {
+        Platform::Beep();
+        ShowWarning(MsgNameNotStorable);
+        return;
+    }
+    QStringList worn;
+    for (int i = 0; i < Dressed->ListCount(); ++i)
+        worn.append(Dressed->List(i));
+    const FileAccess::Result saved = FileAccess::append(OutfitFileName(), OutfitFile::outfit(name, worn));
+    if (!saved) {
+        Platform::Beep();
+        ShowWarning(MsgOutfitsNotSaved, saved.error);
+        return;
+    }
+    FillOutfitList();
+    NameOfOutfit->setText(QString());
+    Warnings->setCaption(QString());
+    SaveOutfit->setEnabled(false);
+    DeleteOutfit->setEnabled(false);
+}
+
+// Puts the chosen outfit on: the worn list becomes its entries.
+void Form1::OutfitList_Click()
+{
+    State.ItemShiftX = 0;
+    State.ItemShiftY = 0;
+    DeleteOutfit->setEnabled(true);
+    const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(OutfitList->ListIndex());
+    QByteArray bytes;
+    FileAccess::readAll(OutfitFileName(), bytes);
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    bool found = false;
+    const QStringList worn = OutfitFile::entries(in, heading, found);
+    if (found) {
+        Dressed->Clear();
+        for (const QString& entry : worn)
+            Dressed->AddItem(entry);
+    }
+    BodyPic->Cls();
+    RedrawDressed();
+    SaveOutfit->setEnabled(false);
+    State.DressingMark.clear();
+}
+
+// Rewrites the outfit file without the chosen outfit, through the working
+// file; the old file stays whole until the copy is complete.
+void Form1::DeleteOutfit_Click()
+{
+    const int selected = OutfitList->ListIndex();
+    const QString heading =
+        selected < 0 ? QString() : QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(selected);
+    if (FileAccess::exists(OutfitFileName())) {
+        const FileAccess::Result rewritten = FileAccess::rewriteThrough(
+            OutfitFileName(), State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".txt"),
+            [&heading](QIODevice& in, QIODevice& out) { return OutfitFile::copyWithout(in, out, heading); });
+        if (!rewritten) {
+            Platform::Beep();
+            ShowWarning(MsgOutfitsNotSaved, rewritten.error);
+            return;
+        }
+    }
+    Dressed->Clear();
+    BodyPic->Cls();
+    FillOutfitList();
+    SaveOutfit->setEnabled(false);
+    DeleteOutfit->setEnabled(false);
+}
+
+void Form1::NameOfOutfit_Change()
+{
+    SaveOutfit->setEnabled(true);
+    if (Dressed->ListCount() == 0)
+        SaveOutfit->setEnabled(false);
+    Warnings->setCaption(QString());
+    if (NameOfOutfit->Text() == QLatin1String(" "))
+        NameOfOutfit->setText(QString());
+    // Past 30 characters the name is cut to 29, as it always was.
+    if (NameOfOutfit->Text().size() > kMaxOutfitName)
+        NameOfOutfit->setText(NameOfOutfit->Text().left(kMaxOutfitName - 1));
+}

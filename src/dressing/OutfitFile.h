@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// The outfit file: outfits one after the other, each a heading line
+// "OUTFIT: " + name and then one line per worn item, lowest layer first.
+// An outfit ends at the next heading or at the end of the file.
+namespace OutfitFile {
+
+inline constexpr char kHeadingPrefix[] = "OUTFIT: ";
+
+// The names of the outfits, in file order: every line whose first seven
+// characters are "OUTFIT:", from its ninth character on, at most 100.
+QStringList names(QIODevice& in);
+
+// The entries of the first outfit whose heading line is exactly heading;
+// found tells whether there was one.
+QStringList entries(QIODevice& in, const QString& heading, bool& found);
+
+// The lines of a new outfit: its heading and the non-empty entries.
+QByteArray outfit(const QString& name, const QStringList& entries);
+
+// Copies the file from in to out without the first outfit whose heading is
+// exactly heading: its heading and its lines up to the next heading go.
+bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
+
+}  // namespace OutfitFile

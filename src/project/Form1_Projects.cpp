@@ -1,0 +1,214 @@
+// The project panel: choosing a project or a body picture, and creating a
+// project from a name, a figure's name and a body picture.
+#include "project/ProjectFile.h"
+#include "project/ProjectName.h"
+#include "shell/Form1.h"
+#include "toolkit/Colour.h"
+#include "toolkit/Cp1252.h"
+#include "toolkit/FileAccess.h"
+#include "toolkit/Platform.h"
+
+namespace {
+
+constexpr int kMaxName = 15;
+constexpr int kRefused = Colour::rgb(255, 0, 0);
+const char* const kProjectFiles[] = {".Outfit", ".Table", ".Project", ".Data"};
+
+QString inFolder(const QString& name) { return QStringLiteral("Projects\\") + name; }
+
+}  // namespace
+
+void Form1::ProjectFileList_Click()
+{
+    State.CurrentProject = ProjectFileList->List(ProjectFileList->ListIndex());
+    LoadProjectFile();
+    if (!projectFileLoaded_)
+        ShowWarning(MsgProjectUnreadable, State.CurrentProject);
+    ShowBodyPicture();
+    FillWardrobeList();
+    FillOutfitList();
+    CreatProject->setEnabled(false);
+    State.IniKey = QStringLiteral("#CURRENT_PROJECT#");
+    State.IniValue = State.CurrentProject;
+    WriteIniValue();
+    Dressed->Clear();
+    DeleteProject->setEnabled(true);
+    ProjectInfos->setVisible(false);
+    if (State.WorkMode == 2)
+        ProjectInfos->setVisible(true);
+    ShowProjectSummary();
+    RemoveAllItems->setToolTipText(FigureNameTooltip());
+    BodyPic->setToolTipText(NameOfBody->Caption());
+    ShadowText->setCaption(NameOfBody->Caption());
+}
+
+// The summary of the current project: its name, the figure's name and the
+// numbers of stored items and outfits.
+void Form1::ShowProjectSummary()
+{
+    const TextTable& text = State.Texts;
+    const QString& br = State.LineBreak;
+    ProjectInfos->setCaption(QStringLiteral("----- ") + text[12] + QStringLiteral(" ----- ") + br +
+                             State.ProjectBaseName + br);
+    ProjectInfos->setCaption(ProjectInfos->Caption() + br + QStringLiteral("- ") + text[13] + QStringLiteral(" - ") +
+                             br + NameOfBody->Caption() + br);
+    ProjectInfos->setCaption(ProjectInfos->Caption() + br + QStringLiteral("- ") + text[14] + QStringLiteral(" - ") +
+                             br + QString::number(Wardrobe->ListCount()) + br);
+    ProjectInfos->setCaption(ProjectInfos->Caption() + br + QStringLiteral("- ") + text[16] + QStringLiteral(" - ") +
+                             br + QString::number(OutfitList->ListCount()));
+}
+
+// Trying a bitmap of the project folder as the figure of a new project.
+void Form1::GetBodyPic_Click()
+{
+    GetBodyPic->setBackColor(Colour::White);
+    const QString name = GetBodyPic->List(GetBodyPic->ListIndex());
+    const Platform::LoadedPicture loaded = Platform::LoadPicture(State.BaseDir + inFolder(name));
+    BodyPic->setPicture(loaded.image);
+    if (loaded.image.isNull())
+        ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
+    CreatProject->setEnabled(true);
+    Dressed->Clear();
+    OutfitList->Clear();
+    DeleteProject->setEnabled(false);
+    ProjectInfos->setCaption(QString());
+}
+
+void Form1::NewProject_Click()
+{
+    State.WorkMode = 2;
+    UpdateHelpLabel();
+    AskMe->setVisible(false);
+    LabelTMP->setCaption(QString());
+    LabelTMP->setVisible(true);
+    Warnings->setLeft(230);
+    Warnings->setCaption(QString());
+    HideAllPanels();
+    ShowProjectPanel();
+    ProjectFileList->setVisible(true);
+    ProjectFileList->setEnabled(true);
+}
+
+void Form1::EnterProjectName_Change()
+{
+    EnterProjectName->setBackColor(Colour::White);
+    Warnings->setCaption(QString());
+    if (EnterProjectName->Text() == QLatin1String(" "))
+        EnterProjectName->setText(QString());
+    if (EnterProjectName->Text().size() > kMaxName)
+        EnterProjectName->setText(EnterProjectName->Text().left(kMaxName));
+}
+
+void Form1::EnterLadyName_Change()
+{
+    EnterLadyName->setBackColor(Colour::White);
+    NameOfBody->setVisible(false);
+    ShadowText->setVisible(false);
+    LabelTMP->setCaption(EnterLadyName->Text());
+    Warnings->setCaption(QString());
+    if (EnterLadyName->Text() == QLatin1String(" "))
+        EnterLadyName->setText(QString());
+    if (EnterLadyName->Text().size() > kMaxName)
+        EnterLadyName->setText(EnterLadyName->Text().left(kMaxName));
+}
+
+void Form1::CreatProject_Click()
+{
+    if (AcceptNewProject()) {
+        const QString name = EnterProjectName->Text();
+        const QString figure = EnterLadyName->Text();
+        if (WriteNewProjectFiles(name, figure))
+            EnterNewProject(name, figure);
+    }
+    LabelTMP->setCaption(QString());
+}
+
+// The checks before anything is created: a project name, a figure's name,
+// a body picture, a name that can become file names, and no file of the
+// new project's names in the folder already.
+bool Form1::AcceptNewProject()
+{
+    const QString name = EnterProjectName->Text();
+    if (name.isEmpty() || !isSafeProjectName(name)) {
+        EnterProjectName->setBackColor(kRefused);
+        Platform::Beep();
+        ShowWarning(name.isEmpty() ? 20 : MsgUnsafeProjectName);
+        return false;
+    }
+    if (EnterLadyName->Text().isEmpty() || !Cp1252::canEncode(EnterLadyName->Text())) {
+        EnterLadyName->setBackColor(kRefused);
+        ShowWarning(EnterLadyName->Text().isEmpty() ? 21 : MsgNameNotStorable);
+        Platform::Beep();
+        return false;
+    }
+    if (GetBodyPic->ListIndex() < 0) {
+        GetBodyPic->setBackColor(kRefused);
+        ShowWarning(21);
+        Platform::Beep();
+        return false;
+    }
+    Dressed->Clear();
+    OutfitList->Clear();
+    ProjectInfos->setVisible(false);
+    bool taken = false;
+    for (int i = 0; i < ProjectFileList->ListCount(); ++i)
+        taken = taken || ProjectFileList->List(i).compare(name + QStringLiteral(".project"), Qt::CaseInsensitive) == 0;
+    for (const char* extension : kProjectFiles)
+        taken = taken || FileAccess::exists(State.BaseDir + inFolder(name + QLatin1String(extension)));
+    if (taken) {
+        Platform::Beep();
+        ShowWarning(34);
+        return false;
+    }
+    return true;
+}
+
+// The four files of the new project: empty outfit, table and item data
+// files and the project file. Either all four are made or, after a
+// failure, none is left behind.
+bool Form1::WriteNewProjectFiles(const QString& name, const QString& figure)
+{
+    const QByteArray project = ProjectFile::write(GetBodyPic->List(GetBodyPic->ListIndex()),
+                                                  name + QStringLiteral(".Data"), figure, State.AppVersion);
+    QStringList made;
+    for (const char* extension : kProjectFiles) {
+        const QString file = State.BaseDir + inFolder(name + QLatin1String(extension));
+        const FileAccess::Result result =
+            QLatin1String(extension) == QLatin1String(".Project")
+                ? FileAccess::replaceWith(file, State.BaseDir + inFolder(name + QStringLiteral(".Project.new")), project)
+                : FileAccess::createEmpty(file);
+        if (!result) {
+            for (const QString& done : made)
+                FileAccess::remove(done);
+            Platform::Beep();
+            ShowWarning(MsgProjectNotCreated, result.error);
+            return false;
+        }
+        made.append(file);
+    }
+    return true;
+}
+
+// The new project becomes the current one, shown in the dressing panel.
+void Form1::EnterNewProject(const QString& name, const QString& figure)
+{
+    ProjectFileList->Refresh();
+    HideAllPanels();
+    ShowDressingPanel();
+    State.CurrentProject = name + QLatin1String(ProjectFile::kExtension);
+    LoadProjectFile();
+    Wardrobe->Clear();
+    Dressed->Clear();
+    State.ProjectBaseName = name;
+    State.IniKey = QStringLiteral("#CURRENT_PROJECT#");
+    State.IniValue = name + QLatin1String(ProjectFile::kExtension);
+    WriteIniValue();
+    EnterLadyName->setText(QString());
+    EnterProjectName->setText(QString());
+    NameOfBody->setCaption(figure);
+    NameOfBody->setVisible(true);
+    ShadowText->setCaption(figure);
+    ShadowText->setVisible(true);
+    State.WorkMode = 1;
+    UpdateHelpLabel();
+}
