@@ -48,4 +48,8 @@ struct EditorState {
     int ListPos = 0;
     int LangLineNo = 0;
     QString ProjectBaseName;  // CurrentProject without ".Project"
+    // The item UpdateItem stores, chosen by a click in the wardrobe. It has
+    // a field of its own: the settings writer's IniKey changes with every
+    // setting stored in between.
+    QString ItemToUpdate;
 };

@@ -161,6 +161,20 @@ public:
     void MoveUpList_Click();
     void MoveDownList_Click();
 
+    // ---- Question box (shell/Form1_Question.cpp)
+    void SayYes_Click();
+    void SayNo_Click();
+
+    // ---- Wardrobe editing (wardrobe/Form1_Editing.cpp)
+    void UpdateItem_Click();
+    void ItemRename_Change();
+    void DeleteSkirt_Click();
+    void DeleteItemData();
+
+    // ---- Deleting a project (project/Form1_DeleteProject.cpp)
+    void DeleteProject_Click();
+    void DeleteCurrentProject();
+
     // ---- Outfits (dressing/Form1_Outfits.cpp)
     void FillOutfitList();
     void SaveOutfit_Click();
@@ -205,6 +219,8 @@ public:
         MsgUnsafeProjectName = 97,
         MsgOutfitsNotSaved = 98,
         MsgProjectNotCreated = 99,
+        MsgItemNotChanged = 51,
+        MsgProjectNotDeleted = 52,
     };
 
 protected:
@@ -226,6 +242,10 @@ private:
 
     // dressing/Form1_Outfits.cpp
     QString OutfitFileName() const;
+
+    // wardrobe/Form1_Editing.cpp, project/Form1_DeleteProject.cpp
+    void ChooseWardrobeItem();
+    bool RemoveProjectFiles();
 
     // project/Form1_Projects.cpp
     bool AcceptNewProject();

@@ -270,4 +270,10 @@ void Form1::ConnectHandlers()
     connect(EnterProjectName, &TextBox::Change, this, &Form1::EnterProjectName_Change);
     connect(EnterLadyName, &TextBox::Change, this, &Form1::EnterLadyName_Change);
     connect(CreatProject, &QAbstractButton::clicked, this, &Form1::CreatProject_Click);
+    connect(SayYes, &QAbstractButton::clicked, this, &Form1::SayYes_Click);
+    connect(SayNo, &QAbstractButton::clicked, this, &Form1::SayNo_Click);
+    connect(UpdateItem, &QAbstractButton::clicked, this, &Form1::UpdateItem_Click);
+    connect(ItemRename, &TextBox::Change, this, &Form1::ItemRename_Change);
+    connect(DeleteSkirt, &QAbstractButton::clicked, this, &Form1::DeleteSkirt_Click);
+    connect(DeleteProject, &QAbstractButton::clicked, this, &Form1::DeleteProject_Click);
 }

@@ -170,3 +170,28 @@ Result remove(const QString& name)
 }
 
 }  // namespace FileAccess
+
+namespace FileAccess {
+
+Result removeTogether(const QStringList& names)
+{
+    QList<QPair<QString, QString>> aside;  // original path, path set aside
+    for (const QString& name : names) {
+        const QString path = resolvePath(name);
+        if (!QFileInfo::exists(path))
+            continue;
+        const QString away = path + QStringLiteral(".deleted");
+        QFile::remove(away);
+        if (!QFile::rename(path, away)) {
+            for (const auto& [original, moved] : aside)
+                QFile::rename(moved, original);
+            return Result::failure(QStringLiteral("cannot remove %1").arg(path));
+        }
+        aside.append({path, away});
+    }
+    for (const auto& entry : aside)
+        QFile::remove(entry.second);
+    return Result::success();
+}
+
+}  // namespace FileAccess

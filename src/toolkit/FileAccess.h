@@ -55,4 +55,9 @@ Result createEmpty(const QString& name);
 
 Result remove(const QString& name);
 
+// Deletes several files as one: each is first renamed aside, and only when
+// every rename has worked are they deleted; after a failed rename the
+// files renamed so far go back. Files that do not exist are passed over.
+Result removeTogether(const QStringList& names);
+
 }  // namespace FileAccess

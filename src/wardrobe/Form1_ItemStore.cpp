@@ -149,6 +149,5 @@ void Form1::Wardrobe_Click()
     State.DressingMark = QStringLiteral("#");
     State.PictureMark = QStringLiteral("7");
     DrawItem();
-    // The DressItem tooltip, UpdateItem, DeleteSkirt and the item to update
-    // join here with wardrobe editing.
+    ChooseWardrobeItem();
 }

@@ -1,0 +1,68 @@
+// Deleting the current project after the question box's yes; the default
+// project takes its place and can itself never be deleted.
+#include "project/ProjectFile.h"
+#include "shell/Form1.h"
+#include "toolkit/FileAccess.h"
+#include "toolkit/Platform.h"
+
+void Form1::DeleteProject_Click()
+{
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ProjectFileList, GetBodyPic, EnterProjectName, EnterLadyName, CreatProject})
+        control->setEnabled(false);
+    SayYes->setEnabled(true);
+    SayNo->setEnabled(true);
+    AskMe->setVisible(true);
+    QuestionIs->setCaption(State.Texts[79]);
+    Platform::Beep();
+}
+
+void Form1::DeleteCurrentProject()
+{
+    AskMe->setVisible(false);
+    const QList<QWidget*> projectControls = {ProjectFileList, GetBodyPic, EnterProjectName, EnterLadyName};
+    if (State.CurrentProject == QLatin1String(ProjectFile::kDefaultProject)) {
+        Platform::Beep();
+        ShowWarning(19);
+        for (QWidget* control : projectControls)
+            control->setEnabled(true);
+        CreatProject->setEnabled(false);
+        AskMe->setVisible(false);
+    } else if (RemoveProjectFiles()) {
+        for (QWidget* control : projectControls)
+            control->setEnabled(true);
+        CreatProject->setEnabled(true);
+        ProjectFileList->Refresh();
+        State.IniKey = QStringLiteral("#CURRENT_PROJECT#");
+        State.IniValue = QLatin1String(ProjectFile::kDefaultProject);
+        WriteIniValue();
+        State.CurrentProject = QLatin1String(ProjectFile::kDefaultProject);
+        ProjectInfos->setCaption(QString());
+        LoadProjectFile();
+        FillWardrobeList();
+        ShowBodyPicture();
+    } else {
+        for (QWidget* control : projectControls)
+            control->setEnabled(true);
+    }
+    DeleteProject->setEnabled(false);
+}
+
+// The project file and its item data, outfit and item table files go
+// together or not at all; the body picture stays. A file already missing
+// is passed over.
+bool Form1::RemoveProjectFiles()
+{
+    const QString base = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    QStringList files = {State.CurrentProject};
+    for (const char* extension : {".Data", ".Outfit", ".Table"})
+        files.append(base + QLatin1String(extension));
+    for (QString& file : files)
+        file = State.BaseDir + QStringLiteral("Projects\\") + file;
+    const FileAccess::Result removed = FileAccess::removeTogether(files);
+    if (!removed) {
+        Platform::Beep();
+        ShowWarning(MsgProjectNotDeleted, removed.error);
+    }
+    return removed.ok;
+}
