@@ -175,6 +175,13 @@ public:
     void DeleteProject_Click();
     void DeleteCurrentProject();
 
+    // ---- Playground (dressing/Form1_Playground.cpp)
+    void PlaygroundOnOff_Click();
+    void Picture1_Click();
+    void Picture2_Click();
+    void Picture3_Click();
+    void Picture4_Click();
+
     // ---- Outfits (dressing/Form1_Outfits.cpp)
     void FillOutfitList();
     void SaveOutfit_Click();
@@ -245,6 +252,7 @@ private:
 
     // wardrobe/Form1_Editing.cpp, project/Form1_DeleteProject.cpp
     void ChooseWardrobeItem();
+    void NudgeShownItem(int& shift, int step);
     bool RemoveProjectFiles();
 
     // project/Form1_Projects.cpp

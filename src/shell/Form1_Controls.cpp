@@ -276,4 +276,9 @@ void Form1::ConnectHandlers()
     connect(ItemRename, &TextBox::Change, this, &Form1::ItemRename_Change);
     connect(DeleteSkirt, &QAbstractButton::clicked, this, &Form1::DeleteSkirt_Click);
     connect(DeleteProject, &QAbstractButton::clicked, this, &Form1::DeleteProject_Click);
+    connect(PlaygroundOnOff, &QAbstractButton::clicked, this, &Form1::PlaygroundOnOff_Click);
+    connect(Picture1, &PictureBox::Click, this, &Form1::Picture1_Click);
+    connect(Picture2, &PictureBox::Click, this, &Form1::Picture2_Click);
+    connect(Picture3, &PictureBox::Click, this, &Form1::Picture3_Click);
+    connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
 }
