@@ -98,9 +98,9 @@ void Form1::OutfitList_Click()
 // file; the old file stays whole until the copy is complete.
 void Form1::DeleteOutfit_Click()
 {
-    const int selected = OutfitList->ListIndex();
-    const QString heading =
-        selected < 0 ? QString() : QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(selected);
+    // With nothing selected the heading is the bare prefix, which no saved
+    // outfit has.
+    const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(OutfitList->ListIndex());
     if (FileAccess::exists(OutfitFileName())) {
         const FileAccess::Result rewritten = FileAccess::rewriteThrough(
             OutfitFileName(), State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".txt"),
