@@ -7,7 +7,9 @@ bool isSafeProjectName(const QString& name)
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     for (QChar ch : name) {
-        if (ch.unicode() < 32 || ch.unicode() == 127 || QStringLiteral("/\\<>:\"|?*").contains(ch))
+        const char16_t code = ch.unicode();
+        const bool control = code < 32 || (code >= 127 && code < 160);
+        if (control || QStringLiteral("/\\<>:\"|?*").contains(ch))
             return false;
     }
     return Cp1252::canEncode(name);

@@ -2,6 +2,7 @@
 
 #include "toolkit/Colour.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 
 void setBackColour(QWidget* widget, int colour)
@@ -21,7 +22,9 @@ int backColour(const QWidget* widget)
     const QVariant stored = widget->property("BackColor");
     if (stored.isValid())
         return stored.toInt();
-    return Colour::fromQColor(widget->palette().color(QPalette::Window));
+    // Text boxes and lists are drawn on the Base colour, the rest on Window.
+    const bool base = qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractItemView*>(widget);
+    return Colour::fromQColor(widget->palette().color(base ? QPalette::Base : QPalette::Window));
 }
 
 static void setTextColour(QWidget* widget, int colour)
