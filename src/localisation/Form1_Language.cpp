@@ -2,6 +2,7 @@
 // table's texts onto the controls.
 #include "localisation/LanguageFile.h"
 #include "shell/Form1.h"
+#include "shell/SettingsFile.h"
 #include "toolkit/FileAccess.h"
 
 #include <QBuffer>
@@ -25,6 +26,28 @@ void Form1::LoadLanguageFile()
     if (!read)
         Report(MsgLanguageUnreadable, State.Language + QStringLiteral(": ") + read.error);
 }
+
+// A flag switches the window's language and stores the choice; the help
+// label keeps its place and shows the current task's text.
+void Form1::SwitchLanguage(const QString& languageFile)
+{
+    State.Language = languageFile;
+    State.IniKey = QStringLiteral("#LANGUAGE#");
+    State.IniValue = State.Language;
+    WriteIniValue();
+    LoadLanguageFile();
+    ApplyLanguageTexts();
+    const TextTable& text = State.Texts;
+    if (State.WorkMode == 1)
+        HelpMe->setCaption(text[60] + State.LineBreak + text[61]);
+    if (State.WorkMode == 2)
+        HelpMe->setCaption(text[62] + State.LineBreak + text[63]);
+    if (State.WorkMode == 3)
+        HelpMe->setCaption(text[64] + State.LineBreak + text[65]);
+}
+
+void Form1::German_Click() { SwitchLanguage(QLatin1String(SettingsFile::kGermanFile)); }
+void Form1::English_Click() { SwitchLanguage(QLatin1String(SettingsFile::kEnglishFile)); }
 
 void Form1::ApplyLanguageTexts()
 {

@@ -201,6 +201,8 @@ public:
     // ---- Language (localisation/Form1_Language.cpp)
     void LoadLanguageFile();
     void ApplyLanguageTexts();
+    void German_Click();
+    void English_Click();
     QString FigureNameTooltip() const;
 
     // Shows text number textNumber of the text table in Warnings, with the
@@ -267,6 +269,7 @@ private:
 
     // localisation/Form1_Language.cpp
     void LayOutWelcomeText();
+    void SwitchLanguage(const QString& languageFile);
 
     // shell/Form1_Startup.cpp
     void ShowStartupProblems();

@@ -281,4 +281,6 @@ void Form1::ConnectHandlers()
     connect(Picture2, &PictureBox::Click, this, &Form1::Picture2_Click);
     connect(Picture3, &PictureBox::Click, this, &Form1::Picture3_Click);
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
+    connect(German, &PictureBox::Click, this, &Form1::German_Click);
+    connect(English, &PictureBox::Click, this, &Form1::English_Click);
 }
