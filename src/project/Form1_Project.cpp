@@ -28,6 +28,8 @@ void Form1::LoadProjectFile()
     }
     ShadowText->setCaption(NameOfBody->Caption());
     State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    // An item chosen for an update belongs to the project it was chosen in.
+    State.ItemToUpdate.clear();
 }
 
 // Shows the current project's body picture on BodyPic. A picture that is

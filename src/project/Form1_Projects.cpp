@@ -32,6 +32,7 @@ void Form1::ProjectFileList_Click()
     State.IniValue = State.CurrentProject;
     WriteIniValue();
     Dressed->Clear();
+    UpdateItem->setEnabled(false);  // the item chosen before belongs to the old project
     DeleteProject->setEnabled(true);
     ProjectInfos->setVisible(false);
     if (State.WorkMode == 2)

@@ -1,0 +1,778 @@
+// Wardrobe editing and the question box: storing a nudge made with the
+// arrow pictures, deleting an item, deleting a project, and the way back to
+// dressing. Every rewrite must leave the old file whole when it fails.
+// Everything is driven through the real widgets.
+#include "TestSupport.h"
+#include "toolkit/Colour.h"
+
+#include <QDirIterator>
+#include <QtTest>
+
+namespace {
+
+// Colours whose red and blue differ, so that a swap of the two shows.
+constexpr int kRed = 255;
+constexpr int kBlue = 16711680;
+constexpr int kMixed = 1193046;  // 0x123456
+constexpr int kHand = Colour::rgb(1, 2, 3);
+
+const QByteArray kSeparator(38, '-');
+const QByteArray kEnd = "-------------- END ------------------";
+
+// One record of the item data file as the program writes it, with the
+// offsets and pixel lines given as the lines themselves.
+QByteArray record(const QByteArray& name, const QByteArray& x, const QByteArray& y, const QList<QByteArray>& pixels,
+                  bool withEnd = true)
+{
+    QByteArray bytes = "ITEM: " + name + "\r\n" + kSeparator + "\r\n" + x + "\r\n" + y + "\r\n 1 \r\n" +
+                       kSeparator + "\r\n";
+    for (const QByteArray& pixel : pixels)
+        bytes += pixel + "\r\n";
+    return withEnd ? bytes + kEnd + "\r\n" : bytes;
+}
+
+// Skirt: offsets 20 and 40, three pixels, 10 lines.
+const QList<QByteArray> kSkirtPixels = {" 255  0  0 ", " 16711680  0  1 ", " 1193046  1  0 "};
+struct Spot {
+    QPoint at;  // inside the item's picture
+    int colour;
+};
+const QList<Spot> kSkirtSpots = {{{0, 0}, kRed}, {{0, 1}, kBlue}, {{1, 0}, kMixed}};
+const QPoint kSkirtOffset(20, 40);
+
+QByteArray skirt(const QByteArray& x = " 20 ", const QByteArray& y = " 40 ") { return record("Skirt", x, y, kSkirtPixels); }
+// Blouse: 9 lines.  Hat: 8 lines.
+QByteArray blouse(bool withEnd = true) { return record("Blouse", " 50 ", " 60 ", {" 255  0  0 ", " 255  1  1 "}, withEnd); }
+QByteArray hat(const QByteArray& x = " 70 ", const QByteArray& y = " 10 ")
+{
+    return record("Hat", x, y, {" 16711680  2  3 "});
+}
+
+QByteArray table(const QList<QPair<QByteArray, int>>& entries)
+{
+    QByteArray bytes;
+    for (const auto& [name, line] : entries)
+        bytes += "ITEM: " + name + "\r\n " + QByteArray::number(line) + " \r\n";
+    return bytes;
+}
+
+const QStringList kDefaultItems = {"Denim jacket", "Pleated skirt", "Red shoes",   "Striped scarf",
+                                   "Striped top",  "Summer dress",  "Sun hat"};
+
+const QStringList kProjectControls = {"ProjectFileList", "GetBodyPic", "EnterProjectName", "EnterLadyName",
+                                      "CreatProject"};
+const QStringList kDressingControls = {"Wardrobe", "DressItem", "RemoveAllItems", "RemoveItem",
+                                       "Dressed",  "OutfitList", "SaveOutfit",   "ProjectFileList"};
+
+// A second project, Anna, on the default body picture.
+const QByteArray kAnnaProject = "#BODYPIC#\r\nDefault.bmp\r\n#WARDROBE#\r\nAnna.Data\r\n#BODYNAME#\r\nAnna\r\n"
+                                "#VERSION#\r\n0.98 (Beta)\r\n";
+const QByteArray kAnnaData = record("Veil", " 30 ", " 5 ", {" 255  0  0 "});
+const QByteArray kAnnaTable = "ITEM: Veil\r\n 1 \r\n";
+const QByteArray kAnnaOutfit = "OUTFIT: Wedding\r\nVeil\r\n";
+const QStringList kAnnaFiles = {"Anna.Project", "Anna.Data", "Anna.Outfit", "Anna.Table"};
+
+QStringList entries(const ListBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->ListCount(); ++i)
+        texts.append(list->List(i));
+    return texts;
+}
+
+// Every file and folder under root, files with their bytes.
+using Snapshot = QMap<QString, QByteArray>;
+
+Snapshot snapshot(const QString& root)
+{
+    Snapshot found;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QByteArray content = "<folder>";
+        if (it.fileInfo().isFile()) {
+            QFile file(path);
+            content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        }
+        found.insert(QDir(root).relativeFilePath(path), content);
+    }
+    return found;
+}
+
+// The controls whose own Enabled flag differs between two moments.
+using Flags = QMap<QString, bool>;
+
+Flags enabledFlags(const Form1& window)
+{
+    Flags flags;
+    for (auto it = window.controls().cbegin(); it != window.controls().cend(); ++it)
+        flags.insert(it.key(), !it.value()->testAttribute(Qt::WA_ForceDisabled));
+    return flags;
+}
+
+bool isOn(const Form1& window, const QString& name)
+{
+    const QWidget* control = window.control(name);
+    return control && !control->testAttribute(Qt::WA_ForceDisabled);
+}
+
+QStringList changed(const Flags& before, const Flags& after)
+{
+    QStringList names;
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (after.value(it.key()) != it.value())
+            names.append(it.key());
+    names.sort();
+    return names;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    // Storing a nudge
+    void updateStoresTheNudge_data();
+    void updateStoresTheNudge();
+    void updateAfterASettingsChange_data();
+    void updateAfterASettingsChange();
+    void updateWithoutAChoiceBeeps();
+    void choosingAProjectDropsTheChosenItem_data();
+    void choosingAProjectDropsTheChosenItem();
+    void failedUpdateKeepsTheFile();
+
+    // The arrow pictures and the way back to dressing
+    void arrowsPaintTheItemShifted();
+    void arrowsDecideUpdateItem_data();
+    void arrowsDecideUpdateItem();
+    void arrowWithoutASelectionDoesNothing();
+    void playgroundReturnsToDressing();
+
+    // Deleting an item
+    void deleteSkirtAsksAndNoKeepsTheItem();
+    void deleteItem_data();
+    void deleteItem();
+    void failedDeleteKeepsTheFile();
+
+    // Deleting a project
+    void deleteProject();
+    void defaultProjectIsRefused();
+    void noKeepsTheProject();
+    void failedProjectDeletionKeepsAllFour_data();
+    void failedProjectDeletionKeepsAllFour();
+    void modeButtonsDropTheQuestion_data();
+    void modeButtonsDropTheQuestion();
+
+private:
+    // The default project's data file replaced by data (when given), a
+    // second project Anna (when asked), then the window on the dressing panel.
+    void start(const QByteArray& data, bool withAnna = false);
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void clickEntry(ListBox* list, int row);
+    void clickEntry(ListBox* list, const QString& text) { clickEntry(list, entries(list).indexOf(text)); }
+    // One click per character: '1' top (up), '2' right, '3' left, '4' bottom (down).
+    void arrows(const QString& clicks);
+    void chooseProject(const QString& project);
+    QByteArray data() const { return folder_->read("Projects/Default.Data"); }
+    QByteArray itemTable() const { return folder_->read("Projects/Default.Table"); }
+    Snapshot projects() const { return snapshot(folder_->path("Projects")); }
+    bool bodyIsBare() const { return window_->BodyPic->surface() == bare_; }
+
+    std::unique_ptr<DataFolderFixture> folder_;
+    std::unique_ptr<Form1> window_;
+    QImage bare_;  // BodyPic as start-up leaves it
+};
+
+void EditingTest::init()
+{
+    folder_ = std::make_unique<DataFolderFixture>();
+    QVERIFY(folder_->isValid());
+}
+
+void EditingTest::cleanup()
+{
+    window_.reset();
+    folder_.reset();
+}
+
+void EditingTest::start(const QByteArray& itemData, bool withAnna)
+{
+    if (!itemData.isNull())
+        folder_->write("Projects/Default.Data", itemData);
+    if (withAnna) {
+        folder_->write("Projects/Anna.Project", kAnnaProject);
+        folder_->write("Projects/Anna.Data", kAnnaData);
+        folder_->write("Projects/Anna.Table", kAnnaTable);
+        folder_->write("Projects/Anna.Outfit", kAnnaOutfit);
+    }
+    window_ = folder_->start();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->LetsGo->click();
+    QCOMPARE(window_->State.WorkMode, 1);
+    bare_ = window_->BodyPic->surface().copy();
+    // The body must differ from the item colours where the items paint.
+    for (const Spot& spot : kSkirtSpots)
+        for (int dx : {0, 2, 3})
+            for (int dy : {0, -2})
+                for (int colour : {kRed, kBlue, kMixed, kHand})
+                    QVERIFY(Colour::fromQRgb(bare_.pixel(kSkirtOffset + spot.at + QPoint(dx, dy))) != colour);
+    folder_->resetBeeps();
+}
+
+void EditingTest::clickEntry(ListBox* list, int row)
+{
+    QVERIFY2(row >= 0 && row < list->ListCount(), qPrintable(list->objectName()));
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(list->ListIndex(), row);
+}
+
+void EditingTest::arrows(const QString& clicks)
+{
+    PictureBox* const pictures[] = {window_->Picture1, window_->Picture2, window_->Picture3, window_->Picture4};
+    for (const QChar c : clicks) {
+        const int n = c.digitValue();
+        QVERIFY(n >= 1 && n <= 4);
+        click(pictures[n - 1]);
+    }
+}
+
+void EditingTest::chooseProject(const QString& project)
+{
+    clickEntry(window_->ProjectFileList, project);
+    QCOMPARE(window_->State.CurrentProject, project);
+}
+
+// ---- Storing a nudge
+
+void EditingTest::updateStoresTheNudge_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("row");  // of the entry clicked in Wardrobe
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray eof = "#EOF#\r\n";
+    QTest::newRow("3 right and 2 up") << skirt() + blouse() + hat() << "Skirt" << 2 << "22211"
+                                      << skirt(" 23 ", " 38 ") + blouse() + hat();
+    QTest::newRow("last record") << skirt() + blouse() + hat() << "Hat" << 1 << "22211"
+                                 << skirt() + blouse() + hat(" 73 ", " 8 ");
+    QTest::newRow("record before a #EOF# line, the rest kept")
+        << skirt() + eof + blouse() + hat() << "Skirt" << 2 << "22211"
+        << skirt(" 23 ", " 38 ") + eof + blouse() + hat();
+    QTest::newRow("record after a #EOF# line")
+        << skirt() + blouse() + eof + hat() << "Hat" << 1 << "22211" << skirt() + blouse() + eof + hat(" 73 ", " 8 ");
+    QTest::newRow("below zero") << hat(" 1 ", " 0 ") << "Hat" << 0 << "3331" << hat("-2 ", "-1 ");
+    QTest::newRow("left to zero, 2 down") << skirt() << "Skirt" << 0 << "3333333333333333333344"
+                                  << skirt(" 0 ", " 42 ");
+    QTest::newRow("every record of that name")
+        << skirt() + hat() + skirt(" 5 ", " 6 ") << "Skirt" << 1 << "22211"
+        << skirt(" 23 ", " 38 ") + hat() + skirt(" 8 ", " 4 ");
+}
+
+void EditingTest::updateStoresTheNudge()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, item);
+    QFETCH(int, row);
+    QFETCH(QString, clicks);
+    QFETCH(QByteArray, after);
+    start(before);
+    Form1& w = *window_;
+    const QByteArray tableBefore = itemTable();
+    QVERIFY(tableBefore.startsWith("ITEM: "));
+    const QStringList listed = entries(w.Wardrobe);
+    clickEntry(w.Wardrobe, row);
+    QCOMPARE(w.Wardrobe->List(row), item);
+    QVERIFY(!w.UpdateItem->Enabled());
+    arrows(clicks);
+    QVERIFY(w.UpdateItem->Enabled());
+    click(w.UpdateItem);
+
+    QCOMPARE(data(), after);
+    QCOMPARE(itemTable(), tableBefore);
+    QCOMPARE(entries(w.Wardrobe), listed);
+    QCOMPARE(w.Wardrobe->ListIndex(), -1);
+    QVERIFY(!w.UpdateItem->Enabled());
+    QCOMPARE(w.State.ItemShiftX, 0);
+    QCOMPARE(w.State.ItemShiftY, 0);
+    QCOMPARE(w.State.PictureMark, QStringLiteral("#"));
+    QCOMPARE(w.State.DressingMark, QStringLiteral("-"));
+    QVERIFY(bodyIsBare());
+    QVERIFY(!folder_->exists("Projects/TMP.txt"));
+    QCOMPARE(folder_->beeps(), 0);
+}
+
+// A settings change between the choice and the update: the settings writer
+// takes its own key, the update still knows its item.
+void EditingTest::updateAfterASettingsChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("clicksAfter");  // arrows after the change
+    QTest::addColumn<QByteArray>("settingsLines");  // what the change wrote
+    QTest::newRow("help mode") << "help" << "" << QByteArray("#HELPMODE#\r\nFALSE\r\n");
+    QTest::newRow("key colour") << "key" << "1" << QByteArray("#TRANSCOLOR#\r\nWHITE\r\n");
+}
+
+void EditingTest::updateAfterASettingsChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, clicksAfter);
+    QFETCH(QByteArray, settingsLines);
+    start(skirt() + blouse() + hat());
+    Form1& w = *window_;
+    clickEntry(w.Wardrobe, "Skirt");
+    arrows(QStringLiteral("22211").left(5 - clicksAfter.size()));
+    if (change == "help") {
+        QCOMPARE(w.ShowHelp->Value(), 1);
+        click(w.ShowHelp);
+        QCOMPARE(w.ShowHelp->Value(), 0);
+    } else if (change == "key") {
+        click(w.AddBMPItem);
+        click(w.WhiteButton);
+        click(w.PlaygroundOnOff);
+        QVERIFY(!w.UpdateItem->Enabled());
+    }
+    QVERIFY(folder_->read("Tavolin.ini").contains(settingsLines));
+    arrows(clicksAfter);
+    QVERIFY(w.UpdateItem->Enabled());
+    click(w.UpdateItem);
+    QCOMPARE(data(), skirt(" 23 ", " 38 ") + blouse() + hat());
+    QCOMPARE(w.State.ItemShiftX, 0);
+    QCOMPARE(w.State.ItemShiftY, 0);
+}
+
+void EditingTest::choosingAProjectDropsTheChosenItem_data()
+{
+    QTest::addColumn<QString>("project");
+    QTest::newRow("the same project again") << "Default.Project";
+    QTest::newRow("another project with an item of the same name") << "Anna.Project";
+}
+
+// A nudge made in one project must never land on an item of another.
+void EditingTest::choosingAProjectDropsTheChosenItem()
+{
+    QFETCH(QString, project);
+    start(skirt() + blouse() + hat(), true);
+    folder_->write("Projects/Anna.Data", skirt());
+    folder_->write("Projects/Anna.Table", "ITEM: Skirt\r\n 1 \r\n");
+    Form1& w = *window_;
+    clickEntry(w.Wardrobe, "Skirt");
+    arrows("22211");
+    QVERIFY(w.UpdateItem->Enabled());
+    chooseProject(project);
+    QVERIFY(!w.UpdateItem->Enabled());
+    const Snapshot before = projects();
+    w.UpdateItem->setEnabled(true);
+    click(w.UpdateItem);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(projects(), before);
+}
+
+void EditingTest::updateWithoutAChoiceBeeps()
+{
+    start(skirt() + blouse() + hat());
+    Form1& w = *window_;
+    const Snapshot before = projects();
+    // No control path turns the button on without a choice; the handler
+    // must refuse all the same.
+    QVERIFY(!w.UpdateItem->Enabled());
+    w.UpdateItem->setEnabled(true);
+    click(w.UpdateItem);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(projects(), before);
+}
+
+void EditingTest::failedUpdateKeepsTheFile()
+{
+    const QByteArray before = skirt() + blouse() + hat();
+    start(before);
+    Form1& w = *window_;
+    QVERIFY(QDir(folder_->path("Projects")).mkdir("TMP.txt"));
+    const QByteArray tableBefore = itemTable();
+    clickEntry(w.Wardrobe, "Skirt");
+    arrows("22211");
+    click(w.UpdateItem);
+    QCOMPARE(data(), before);
+    QCOMPARE(itemTable(), tableBefore);
+    QVERIFY(!w.State.Texts[Form1::MsgItemNotChanged].isEmpty());
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgItemNotChanged]);
+    QCOMPARE(w.State.ItemShiftX, 3);
+    QCOMPARE(w.State.ItemShiftY, -2);
+}
+
+// ---- The arrow pictures
+
+void EditingTest::arrowsPaintTheItemShifted()
+{
+    start(skirt() + blouse() + hat());
+    Form1& w = *window_;
+    clickEntry(w.Wardrobe, "Skirt");
+    for (const Spot& spot : kSkirtSpots)
+        QCOMPARE(w.BodyPic->Point(kSkirtOffset.x() + spot.at.x(), kSkirtOffset.y() + spot.at.y()), spot.colour);
+    arrows("222233");
+    QCOMPARE(w.State.ItemShiftX, 2);
+    QCOMPARE(w.State.ItemShiftY, 0);
+    QVERIFY(w.UpdateItem->Enabled());
+    QImage expected = bare_.copy();
+    for (const Spot& spot : kSkirtSpots)
+        expected.setPixel(kSkirtOffset + spot.at + QPoint(2, 0), Colour::toQRgb(spot.colour));
+    QCOMPARE(w.BodyPic->surface(), expected);
+}
+
+void EditingTest::arrowsDecideUpdateItem_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<int>("shiftX");
+    QTest::addColumn<int>("shiftY");
+    QTest::addColumn<bool>("updateOn");
+    QTest::newRow("up") << "1" << 0 << -1 << true;
+    QTest::newRow("up, down") << "14" << 0 << 0 << false;
+    QTest::newRow("right, left") << "23" << 0 << 0 << false;
+    QTest::newRow("right 3, up") << "2221" << 3 << -1 << true;
+    QTest::newRow("right 3, up, down") << "22214" << 3 << 0 << false;
+    QTest::newRow("up, right: the other axis decides") << "12" << 1 << -1 << true;
+    QTest::newRow("up, right, left") << "123" << 0 << -1 << false;
+}
+
+void EditingTest::arrowsDecideUpdateItem()
+{
+    QFETCH(QString, clicks);
+    QFETCH(int, shiftX);
+    QFETCH(int, shiftY);
+    QFETCH(bool, updateOn);
+    start(skirt());
+    Form1& w = *window_;
+    clickEntry(w.Wardrobe, "Skirt");
+    arrows(clicks);
+    QCOMPARE(w.State.ItemShiftX, shiftX);
+    QCOMPARE(w.State.ItemShiftY, shiftY);
+    QCOMPARE(w.UpdateItem->Enabled(), updateOn);
+}
+
+void EditingTest::arrowWithoutASelectionDoesNothing()
+{
+    start(skirt());
+    Form1& w = *window_;
+    QCOMPARE(w.Wardrobe->ListIndex(), -1);
+    w.BodyPic->PSet(5, 5, kHand);
+    arrows("1234");
+    QCOMPARE(w.State.ItemShiftX, 0);
+    QCOMPARE(w.State.ItemShiftY, 0);
+    QVERIFY(!w.UpdateItem->Enabled());
+    QCOMPARE(w.BodyPic->Point(5, 5), kHand);  // not even cleared
+    QCOMPARE(folder_->beeps(), 0);
+}
+
+void EditingTest::playgroundReturnsToDressing()
+{
+    start(skirt() + blouse() + hat());
+    Form1& w = *window_;
+    chooseProject("Default.Project");
+    QVERIFY(w.DeleteProject->Enabled());
+    clickEntry(w.Wardrobe, "Skirt");
+    click(w.DressItem);
+    clickEntry(w.Dressed, 0);
+    // The worn items are on show: a second click in Dressed would not paint.
+    QCOMPARE(w.State.PictureMark, w.State.DressingMark);
+    arrows("2");
+    QVERIFY(w.UpdateItem->Enabled());
+    QVERIFY(w.DeleteSkirt->Enabled());
+
+    click(w.PlaygroundOnOff);
+    QCOMPARE(w.State.WorkMode, 1);
+    QVERIFY(!w.UpdateItem->Enabled());
+    QVERIFY(!w.DeleteProject->Enabled());
+    QVERIFY(!w.DeleteSkirt->Enabled());
+    QVERIFY(w.Wardrobe->Visible() && w.Wardrobe->Enabled());
+    QVERIFY(bodyIsBare());
+    clickEntry(w.Dressed, 0);
+    for (const Spot& spot : kSkirtSpots)
+        QCOMPARE(w.BodyPic->Point(kSkirtOffset.x() + spot.at.x(), kSkirtOffset.y() + spot.at.y()), spot.colour);
+}
+
+// ---- Deleting an item
+
+void EditingTest::deleteSkirtAsksAndNoKeepsTheItem()
+{
+    start(skirt() + blouse() + hat());
+    Form1& w = *window_;
+    const Snapshot before = projects();
+    clickEntry(w.Wardrobe, "Skirt");
+    arrows("2");
+    QVERIFY(w.UpdateItem->Enabled());
+    QVERIFY(w.DeleteSkirt->Enabled());
+
+    click(w.DeleteSkirt);
+    QVERIFY(w.AskMe->Visible());
+    QVERIFY(!w.State.Texts[80].isEmpty());
+    QCOMPARE(w.QuestionIs->Caption(), w.State.Texts[80]);
+    QCOMPARE(folder_->beeps(), 1);
+    QCOMPARE(w.State.WorkMode, 1);
+    const Flags asking = enabledFlags(w);
+    for (const QString& name : kDressingControls + QStringList{"UpdateItem"})
+        QVERIFY2(!asking.value(name), qPrintable(name));
+    QVERIFY(w.SayYes->Enabled() && w.SayNo->Enabled());
+
+    click(w.SayNo);
+    QVERIFY(!w.AskMe->Visible());
+    QVERIFY(!w.UpdateItem->Enabled());
+    QCOMPARE(changed(asking, enabledFlags(w)), sorted(kDressingControls));
+    QCOMPARE(projects(), before);
+    QCOMPARE(entries(w.Wardrobe), QStringList({"Blouse", "Hat", "Skirt"}));
+}
+
+void EditingTest::deleteItem_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("row");  // of the entry clicked in Wardrobe
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("afterTable");
+    QTest::addColumn<QStringList>("afterList");
+
+    const QByteArray three = skirt() + blouse() + hat();  // Wardrobe: Blouse, Hat, Skirt
+    QTest::newRow("first of three") << three << 2 << blouse() + hat() << table({{"Blouse", 1}, {"Hat", 10}})
+                                    << QStringList{"Blouse", "Hat"};
+    QTest::newRow("middle of three") << three << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
+                                     << QStringList{"Hat", "Skirt"};
+    QTest::newRow("last of three") << three << 1 << skirt() + blouse() << table({{"Skirt", 1}, {"Blouse", 11}})
+                                   << QStringList{"Blouse", "Skirt"};
+    QTest::newRow("the only record") << skirt() << 0 << QByteArray("") << QByteArray("") << QStringList{};
+    QTest::newRow("last record without its end line")
+        << skirt() + hat() + blouse(false) << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
+        << QStringList{"Hat", "Skirt"};
+    QTest::newRow("the record right after a deleted one is kept")
+        << skirt() + skirt(" 5 ", " 6 ") + hat() << 1 << skirt(" 5 ", " 6 ") + hat()
+        << table({{"Skirt", 1}, {"Hat", 11}}) << QStringList{"Hat", "Skirt"};
+}
+
+void EditingTest::deleteItem()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, row);
+    QFETCH(QByteArray, after);
+    QFETCH(QByteArray, afterTable);
+    QFETCH(QStringList, afterList);
+    start(before);
+    Form1& w = *window_;
+    clickEntry(w.Wardrobe, row);
+    click(w.DeleteSkirt);
+    QVERIFY(w.AskMe->Visible());
+    click(w.SayYes);
+
+    QCOMPARE(data(), after);
+    QCOMPARE(itemTable(), afterTable);
+    QCOMPARE(entries(w.Wardrobe), afterList);
+    QVERIFY(!w.AskMe->Visible());
+    for (const QString& name : kDressingControls + QStringList{"UpdateItem"})
+        QVERIFY2(isOn(w, name), qPrintable(name));
+    QVERIFY(!w.DeleteSkirt->Enabled());
+    QVERIFY(bodyIsBare());
+    QVERIFY(!folder_->exists("Projects/DummyData.txt"));
+    QCOMPARE(sorted(projects().keys()),
+             sorted({"Default.Data", "Default.Outfit", "Default.Project", "Default.Table", "Default.bmp"}));
+}
+
+void EditingTest::failedDeleteKeepsTheFile()
+{
+    const QByteArray before = skirt() + blouse() + hat();
+    start(before);
+    Form1& w = *window_;
+    QVERIFY(QDir(folder_->path("Projects")).mkdir("DummyData.txt"));
+    const QByteArray tableBefore = itemTable();
+    clickEntry(w.Wardrobe, "Skirt");
+    click(w.DeleteSkirt);
+    click(w.SayYes);
+    QCOMPARE(data(), before);
+    QCOMPARE(itemTable(), tableBefore);
+    QCOMPARE(entries(w.Wardrobe), QStringList({"Blouse", "Hat", "Skirt"}));
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgItemNotChanged]);
+    QVERIFY(!w.AskMe->Visible());
+}
+
+// ---- Deleting a project
+
+void EditingTest::deleteProject()
+{
+    start(QByteArray(), true);
+    Form1& w = *window_;
+    const Snapshot before = projects();
+    click(w.NewProject);
+    QCOMPARE(w.State.WorkMode, 2);
+    chooseProject("Anna.Project");
+    QCOMPARE(entries(w.Wardrobe), QStringList({"Veil"}));
+    QCOMPARE(entries(w.OutfitList), QStringList({"Wedding"}));
+    QVERIFY(folder_->read("Tavolin.ini").contains("#CURRENT_PROJECT#\r\nAnna.Project\r\n"));
+    QVERIFY(w.DeleteProject->Enabled());
+    folder_->resetBeeps();
+
+    click(w.DeleteProject);
+    QVERIFY(w.AskMe->Visible());
+    QVERIFY(!w.State.Texts[79].isEmpty());
+    QCOMPARE(w.QuestionIs->Caption(), w.State.Texts[79]);
+    for (const QString& name : kProjectControls)
+        QVERIFY2(!isOn(w, name), qPrintable(name));
+    QCOMPARE(folder_->beeps(), 1);
+
+    click(w.SayYes);
+    Snapshot expected = before;
+    for (const QString& file : kAnnaFiles)
+        expected.remove(file);
+    QCOMPARE(projects(), expected);  // Default.bmp stays, nothing set aside is left
+    QVERIFY(folder_->read("Tavolin.ini").contains("#CURRENT_PROJECT#\r\nDefault.Project\r\n"));
+    QCOMPARE(w.State.CurrentProject, QStringLiteral("Default.Project"));
+    QCOMPARE(w.NameOfBody->Caption(), QStringLiteral("Lina"));
+    QCOMPARE(sorted(entries(w.Wardrobe)), kDefaultItems);
+    QCOMPARE(entries(w.OutfitList), QStringList());
+    QCOMPARE(w.ProjectInfos->Caption(), QString());
+    QVERIFY(!entries(w.ProjectFileList).contains("Anna.Project"));
+    QVERIFY(!w.DeleteProject->Enabled());
+    QCOMPARE(w.State.WorkMode, 2);
+    QVERIFY(!w.AskMe->Visible());
+    for (const QString& name : kProjectControls)
+        QVERIFY2(isOn(w, name), qPrintable(name));
+    QCOMPARE(w.BodyPic->surface(), bare_);  // the default body picture
+}
+
+void EditingTest::defaultProjectIsRefused()
+{
+    start(QByteArray(), true);
+    Form1& w = *window_;
+    click(w.NewProject);
+    chooseProject("Default.Project");
+    const Snapshot before = projects();
+    folder_->resetBeeps();
+    click(w.DeleteProject);
+    click(w.SayYes);
+    QCOMPARE(projects(), before);
+    QCOMPARE(w.State.CurrentProject, QStringLiteral("Default.Project"));
+    QVERIFY(!w.State.Texts[19].isEmpty());
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[19]);
+    QCOMPARE(folder_->beeps(), 2);  // the question and the refusal
+    QVERIFY(!w.DeleteProject->Enabled());
+    QVERIFY(!w.CreatProject->Enabled());
+    for (const char* name : {"ProjectFileList", "GetBodyPic", "EnterProjectName", "EnterLadyName"})
+        QVERIFY2(isOn(w, name), name);
+    QVERIFY(!w.AskMe->Visible());
+}
+
+void EditingTest::noKeepsTheProject()
+{
+    start(QByteArray(), true);
+    Form1& w = *window_;
+    click(w.NewProject);
+    chooseProject("Anna.Project");
+    const Snapshot before = projects();
+    const QByteArray settings = folder_->read("Tavolin.ini");
+    click(w.DeleteProject);
+    const Flags asking = enabledFlags(w);
+    for (const QString& name : kProjectControls)
+        QVERIFY2(!asking.value(name), qPrintable(name));
+    click(w.SayNo);
+    QVERIFY(!w.AskMe->Visible());
+    QCOMPARE(changed(asking, enabledFlags(w)), sorted(kProjectControls));
+    QCOMPARE(projects(), before);
+    QCOMPARE(folder_->read("Tavolin.ini"), settings);
+    QCOMPARE(w.State.CurrentProject, QStringLiteral("Anna.Project"));
+}
+
+// One of Anna's files cannot be set aside: a folder already stands where
+// it would go. The files set aside before it must come back unchanged.
+void EditingTest::failedProjectDeletionKeepsAllFour_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("the project file, first") << "Anna.Project";
+    QTest::newRow("the outfit file, third") << "Anna.Outfit";
+    QTest::newRow("the item table, last") << "Anna.Table";
+}
+
+void EditingTest::failedProjectDeletionKeepsAllFour()
+{
+    QFETCH(QString, blocked);
+    start(QByteArray(), true);
+    Form1& w = *window_;
+    folder_->write("Projects/" + blocked + ".deleted/keep.txt", "keep");
+    click(w.NewProject);
+    chooseProject("Anna.Project");
+    const Snapshot before = projects();
+    const QByteArray settings = folder_->read("Tavolin.ini");
+    click(w.DeleteProject);
+    click(w.SayYes);
+    QCOMPARE(projects(), before);
+    QCOMPARE(folder_->read("Tavolin.ini"), settings);
+    QVERIFY(!w.State.Texts[Form1::MsgProjectNotDeleted].isEmpty());
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgProjectNotDeleted]);
+    QCOMPARE(w.State.CurrentProject, QStringLiteral("Anna.Project"));
+    QCOMPARE(entries(w.Wardrobe), QStringList({"Veil"}));
+    QVERIFY(!w.AskMe->Visible());
+}
+
+void EditingTest::modeButtonsDropTheQuestion_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("button");
+    for (const char* button : {"NewProject", "AddBMPItem", "PlaygroundOnOff"}) {
+        QTest::addRow("item question, %s", button) << "item" << button;
+        QTest::addRow("project question, %s", button) << "project" << button;
+    }
+}
+
+void EditingTest::modeButtonsDropTheQuestion()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, button);
+    const QByteArray items = skirt() + blouse() + hat();
+    start(items, true);
+    Form1& w = *window_;
+    auto poseItemQuestion = [&](const QString& item) {
+        click(w.PlaygroundOnOff);
+        clickEntry(w.Wardrobe, item);
+        click(w.DeleteSkirt);
+    };
+    auto poseProjectQuestion = [&] {
+        click(w.NewProject);
+        chooseProject("Anna.Project");
+        click(w.DeleteProject);
+    };
+    if (question == "item")
+        poseItemQuestion("Skirt");
+    else
+        poseProjectQuestion();
+    QVERIFY(w.AskMe->Visible());
+    const Snapshot before = projects();
+    click(w.control(button));
+    QVERIFY(!w.AskMe->Visible());
+    QCOMPARE(projects(), before);
+
+    // The dropped question leaves no trace: a yes to the other one deletes
+    // only what that one asks about.
+    Snapshot expected = before;
+    if (question == "item") {
+        poseProjectQuestion();
+        click(w.SayYes);
+        for (const QString& file : kAnnaFiles)
+            expected.remove(file);
+    } else {
+        poseItemQuestion("Veil");  // Anna is the current project now
+        click(w.SayYes);
+        expected["Anna.Data"] = "";
+        expected["Anna.Table"] = "";
+    }
+    QCOMPARE(projects(), expected);
+    QCOMPARE(data(), items);
+}
+
+QTEST_MAIN(EditingTest)
+#include "tst_editing.moc"
