@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
 #include "shell/DataFolder.h"
+#include "toolkit/Colour.h"
 #include "toolkit/Platform.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +15,48 @@ QByteArray crlfLines(const QStringList& lines)
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
     return bytes;
+}
+
+Snapshot snapshot(const QString& root)
+{
+    Snapshot found;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QByteArray content = "<folder>";
+        if (it.fileInfo().isFile()) {
+            QFile file(path);
+            content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        }
+        found.insert(QDir(root).relativeFilePath(path), content);
+    }
+    return found;
+}
+
+QByteArray hugeBitmapHeader(int width, int height)
+{
+    QByteArray bytes(54, '\0');
+    const auto put32 = [&bytes](int at, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 54);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    bytes[26] = 1;
+    bytes[28] = 24;
+    return bytes;
+}
+
+int bodyPixel(int x, int y)
+{
+    static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
+    return Colour::fromQRgb(body.pixel(x, y));
 }
 
 DataFolderFixture::DataFolderFixture() : previous_(QDir::currentPath())

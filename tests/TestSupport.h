@@ -2,6 +2,7 @@
 #include "shell/Form1.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,6 +11,18 @@
 
 // Lines joined as the program's files hold them: each ended by CR LF.
 QByteArray crlfLines(const QStringList& lines);
+
+// Every file and folder under root, files with their bytes: two snapshots
+// are equal when nothing was written, created or removed.
+using Snapshot = QMap<QString, QByteArray>;
+Snapshot snapshot(const QString& root);
+
+// The header of a 24-bit Windows bitmap that claims width x height pixels
+// and holds none of them.
+QByteArray hugeBitmapHeader(int width, int height);
+
+// A pixel of the default figure's body picture, in the handlers' colour form.
+int bodyPixel(int x, int y);
 
 // A fresh data folder in a temporary folder, laid out as a new user's data
 // folder (the defaults built into the program) and made the working folder

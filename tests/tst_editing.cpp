@@ -80,26 +80,6 @@ QStringList entries(const ListBox* list)
     return texts;
 }
 
-// Every file and folder under root, files with their bytes.
-using Snapshot = QMap<QString, QByteArray>;
-
-Snapshot snapshot(const QString& root)
-{
-    Snapshot found;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QByteArray content = "<folder>";
-        if (it.fileInfo().isFile()) {
-            QFile file(path);
-            content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-        }
-        found.insert(QDir(root).relativeFilePath(path), content);
-    }
-    return found;
-}
-
 // The controls whose own Enabled flag differs between two moments.
 using Flags = QMap<QString, bool>;
 

@@ -9,12 +9,6 @@
 
 namespace {
 
-int bodyPixel(int x, int y)
-{
-    static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
-    return Colour::fromQRgb(body.pixel(x, y));
-}
-
 }  // namespace
 
 class EndToEndTest : public QObject {

@@ -19,31 +19,6 @@ QImage picture(int width, int height, QRgb background)
     return image;
 }
 
-int bodyPixel(int x, int y)
-{
-    static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
-    return Colour::fromQRgb(body.pixel(x, y));
-}
-
-QByteArray hugeBitmapHeader()
-{
-    QByteArray bytes(54, '\0');
-    auto put32 = [&bytes](int at, quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = char((v >> (8 * i)) & 0xFF);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 54);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, 50000);
-    put32(22, 50000);
-    bytes[26] = 1;
-    bytes[28] = 24;
-    return bytes;
-}
-
 QImage keyedPicture(QRgb key);
 
 class ImportTest : public QObject {
@@ -502,7 +477,7 @@ void ImportTest::unloadablePicturesAreRefused_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("message");
     QTest::newRow("text file named .bmp") << "Text.bmp" << QByteArray("just some text\r\n") << 93;
-    QTest::newRow("header claims 50000 x 50000") << "Huge.bmp" << hugeBitmapHeader() << 94;
+    QTest::newRow("header claims 50000 x 50000") << "Huge.bmp" << hugeBitmapHeader(50000, 50000) << 94;
     QTest::newRow("empty file") << "Empty.bmp" << QByteArray("") << 93;
     QByteArray whole;
     QBuffer buffer(&whole);

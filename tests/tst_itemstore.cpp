@@ -46,12 +46,6 @@ void paintAlone(Form1& window, const QString& name)
     window.DrawItem();
 }
 
-int bodyPixel(int x, int y)
-{
-    static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
-    return Colour::fromQRgb(body.pixel(x, y));
-}
-
 }  // namespace
 
 class ItemStoreTest : public QObject {

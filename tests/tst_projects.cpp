@@ -63,27 +63,6 @@ QStringList entries(const ListBox* list)
     return texts;
 }
 
-// Every file and folder of the data folder, files with their bytes.
-using Snapshot = QMap<QString, QByteArray>;
-
-Snapshot snapshot(const QString& root)
-{
-    Snapshot entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QByteArray content = "<not a file>";
-        if (it.fileInfo().isFile()) {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            content = file.readAll();
-        }
-        entries.insert(QDir(root).relativeFilePath(path), content);
-    }
-    return entries;
-}
-
 // Whether the picture box shows image at its top left corner, and white
 // around it.
 bool shows(const PictureBox* box, const QImage& image)

@@ -8,43 +8,10 @@
 
 namespace {
 
-// Every file of the data folder with its bytes, to show that nothing changed.
-QMap<QString, QByteArray> snapshot(const QString& root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        files.insert(QDir(root).relativeFilePath(file.fileName()), file.readAll());
-    }
-    return files;
-}
-
 QByteArray settingsWith(const QString& transColor, const QString& project, const QString& language)
 {
     return crlfLines({"#HELPMODE#", "TRUE", "#TRANSCOLOR#", transColor, "#CURRENT_PROJECT#", project, "#LANGUAGE#",
                       language, "#EOF#"});
-}
-
-// A bitmap whose header claims 60000 x 60000 pixels of 24 bits.
-QByteArray hugeBitmapHeader()
-{
-    QByteArray bytes(54, '\0');
-    auto put32 = [&bytes](int at, quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = char((v >> (8 * i)) & 0xFF);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 54);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, 60000);
-    put32(22, 60000);
-    bytes[26] = 1;
-    bytes[28] = 24;
-    return bytes;
 }
 
 }  // namespace
@@ -320,7 +287,7 @@ void StartupTest::badInputStartsWithAMessage_data()
         << "Projects/Default.bmp" << QByteArray("BM this is text") << int(Form1::MsgBodyPictureUnreadable)
         << "Default.Project" << false;
     QTest::newRow("body picture claims 60000 x 60000 pixels")
-        << "Projects/Default.bmp" << hugeBitmapHeader() << int(Form1::MsgBodyPictureUnreadable) << "Default.Project"
+        << "Projects/Default.bmp" << hugeBitmapHeader(60000, 60000) << int(Form1::MsgBodyPictureUnreadable) << "Default.Project"
         << false;
     QTest::newRow("language file missing")
         << "Tavolin_ENG.txt" << removed << int(Form1::MsgLanguageUnreadable) << "Default.Project" << true;
