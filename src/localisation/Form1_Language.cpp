@@ -37,13 +37,7 @@ void Form1::SwitchLanguage(const QString& languageFile)
     WriteIniValue();
     LoadLanguageFile();
     ApplyLanguageTexts();
-    const TextTable& text = State.Texts;
-    if (State.WorkMode == 1)
-        HelpMe->setCaption(text[60] + State.LineBreak + text[61]);
-    if (State.WorkMode == 2)
-        HelpMe->setCaption(text[62] + State.LineBreak + text[63]);
-    if (State.WorkMode == 3)
-        HelpMe->setCaption(text[64] + State.LineBreak + text[65]);
+    ShowTaskHelpText();
 }
 
 void Form1::German_Click() { SwitchLanguage(QLatin1String(SettingsFile::kGermanFile)); }

@@ -53,7 +53,7 @@ void Form1::DeleteCurrentProject()
 // is passed over.
 bool Form1::RemoveProjectFiles()
 {
-    const QString base = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    const QString base = ProjectFile::baseName(State.CurrentProject);
     QStringList files = {State.CurrentProject};
     for (const char* extension : {".Data", ".Outfit", ".Table"})
         files.append(base + QLatin1String(extension));

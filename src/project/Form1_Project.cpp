@@ -27,7 +27,7 @@ void Form1::LoadProjectFile()
         NameOfBody->setCaption(State.BodyName);
     }
     ShadowText->setCaption(NameOfBody->Caption());
-    State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    State.ProjectBaseName = ProjectFile::baseName(State.CurrentProject);
     // An item chosen for an update belongs to the project it was chosen in.
     State.ItemToUpdate.clear();
 }

@@ -24,6 +24,13 @@ struct Values {
 // markers wins. A marker on the last line has no value and is not counted.
 Values read(QIODevice& in);
 
+// The project name of a project file name: the name without its last
+// eight characters (".Project"); empty for a shorter name.
+inline QString baseName(const QString& projectFile)
+{
+    return projectFile.chopped(qMin<qsizetype>(8, projectFile.size()));
+}
+
 // The eight lines of a new project file.
 QByteArray write(const QString& bodyPic, const QString& wardrobe, const QString& bodyName,
                  const QString& version);

@@ -122,6 +122,7 @@ public:
     // ---- Help mode (shell/Form1_Help.cpp)
     void ShowHelp_Click();
     void UpdateHelpLabel();
+    void ShowTaskHelpText();
 
     // ---- Project file (project/Form1_Project.cpp)
     void LoadProjectFile();

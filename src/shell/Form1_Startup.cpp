@@ -1,5 +1,6 @@
 // Start-up: the load sequence that brings the window from its design state
 // to the welcome screen, and the step options.
+#include "project/ProjectFile.h"
 #include "shell/Form1.h"
 #include "toolkit/Colour.h"
 
@@ -43,7 +44,7 @@ void Form1::Form_Load()
     State.OffsetY = 50;
     State.ItemLineNumber = 0;
     State.StepSize = 1;
-    State.ProjectBaseName = State.CurrentProject.chopped(qMin<qsizetype>(8, State.CurrentProject.size()));
+    State.ProjectBaseName = ProjectFile::baseName(State.CurrentProject);
     FillWardrobeList();
     if (projectLoaded)
         ShowBodyPicture();
