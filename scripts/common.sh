@@ -22,9 +22,14 @@ BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # tools to find it and take its picture.
 TEST_PACKAGES="xvfb xauth xdotool imagemagick"
 
+# Builds into build/, or into the folder given with the CMake options that
+# follow it.
 build() {
-    cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$ROOT/build.log" 2>&1 ||
-        { cat "$ROOT/build.log"; return 1; }
-    cmake --build "$ROOT/build" -j "$(nproc)" >> "$ROOT/build.log" 2>&1 ||
-        { tail -n 60 "$ROOT/build.log"; return 1; }
+    dir="${1:-$ROOT/build}"
+    [ $# -gt 0 ] && shift
+    log="$dir.log"
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$log" 2>&1 ||
+        { cat "$log"; return 1; }
+    cmake --build "$dir" -j "$(nproc)" >> "$log" 2>&1 ||
+        { tail -n 60 "$log"; return 1; }
 }

@@ -1,8 +1,10 @@
 #include "shell/DataFolder.h"
 #include "shell/Form1.h"
+#include "shell/InstanceLock.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStyleFactory>
 
@@ -16,6 +18,18 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The lock comes before anything is written, so that a second start
+    // leaves a folder in use exactly as it is.
+    const QString folder = DataFolder::choose(QDir::currentPath(), userData);
+    QDir().mkpath(folder);
+    const InstanceLock::Outcome lock = InstanceLock::acquire(folder);
+    if (lock.inUse) {
+        const QString message = InstanceLock::inUseMessage(folder);
+        std::fprintf(stderr, "tavolin: %s\n", qPrintable(message));
+        QMessageBox::warning(nullptr, QStringLiteral("Tavolin"), message);
+        return 1;
+    }
+
     const FileAccess::Result ready = DataFolder::prepare(QDir::currentPath(), userData);
     if (!ready)
         std::fprintf(stderr, "tavolin: %s\n", qPrintable(ready.error));

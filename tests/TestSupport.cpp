@@ -2,8 +2,13 @@
 
 #include "shell/DataFolder.h"
 #include "toolkit/Colour.h"
+#include "toolkit/Cp1252.h"
+#include "toolkit/LineReader.h"
 #include "toolkit/Platform.h"
+#include "wardrobe/ItemFormat.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -98,3 +103,94 @@ bool DataFolderFixture::exists(const QString& relative) const { return QFileInfo
 void DataFolderFixture::remove(const QString& relative) const { QFile::remove(path(relative)); }
 
 std::unique_ptr<Form1> DataFolderFixture::start() const { return std::make_unique<Form1>(); }
+
+namespace CrashJournal {
+
+Contents read(const QString& folder)
+{
+    Contents contents;
+    for (int i = 0; i < kFiles; ++i) {
+        QFile file(QDir(folder).filePath(QLatin1String(kFileNames[i])));
+        if (file.open(QIODevice::ReadOnly))
+            contents[i] = file.readAll();
+    }
+    return contents;
+}
+
+QByteArray hash(const std::optional<QByteArray>& bytes)
+{
+    if (!bytes)
+        return "missing";
+    return QCryptographicHash::hash(*bytes, QCryptographicHash::Sha1).toHex();
+}
+
+Hashes hashes(const Contents& contents)
+{
+    Hashes result;
+    for (int i = 0; i < kFiles; ++i)
+        result[i] = hash(contents[i]);
+    return result;
+}
+
+QByteArray beginLine(const QString& action, const Hashes& before, const Hashes& after)
+{
+    QByteArray line = "begin " + action.toLatin1();
+    for (int i = 0; i < kFiles; ++i)
+        line += ' ' + before[i] + ' ' + after[i];
+    return line + '\n';
+}
+
+QByteArray endLine(const QString& action) { return "end " + action.toLatin1() + '\n'; }
+
+Entry lastEntry(const QByteArray& journal)
+{
+    Entry entry;
+    const QByteArray complete = journal.left(journal.lastIndexOf('\n') + 1);
+    for (const QByteArray& line : complete.split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 + 2 * kFiles && words[0] == "begin") {
+            entry = Entry{true, QString::fromLatin1(words[1]), {}, {}, false};
+            for (int i = 0; i < kFiles; ++i) {
+                entry.before[i] = words[2 + 2 * i];
+                entry.after[i] = words[3 + 2 * i];
+            }
+        } else if (words.size() == 2 && words[0] == "end" && entry.valid && words[1] == entry.action.toLatin1()) {
+            entry.ended = true;
+        }
+    }
+    return entry;
+}
+
+}  // namespace CrashJournal
+
+QByteArray itemTableFor(const QByteArray& data)
+{
+    QBuffer in;
+    in.setData(data);
+    in.open(QIODevice::ReadOnly);
+    LineReader reader(in);
+    QByteArray table;
+    qint64 lineNumber = 0;
+    while (!reader.atEnd()) {
+        const QByteArray line = reader.readLineBytes();
+        ++lineNumber;
+        if (line.startsWith(ItemFormat::kHeadingPrefix))
+            table += line + "\r\n" + ItemFormat::numberLine(lineNumber) + "\r\n";
+    }
+    return table;
+}
+
+QStringList itemNames(const QByteArray& data)
+{
+    QBuffer in;
+    in.setData(data);
+    in.open(QIODevice::ReadOnly);
+    LineReader reader(in);
+    QStringList names;
+    while (!reader.atEnd()) {
+        const QByteArray line = reader.readLineBytes();
+        if (line.startsWith(ItemFormat::kHeadingPrefix))
+            names.append(Cp1252::decode(line).mid(6, 100));
+    }
+    return names;
+}

@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 // Lines joined as the program's files hold them: each ended by CR LF.
 QByteArray crlfLines(const QStringList& lines);
@@ -54,3 +56,49 @@ private:
     bool valid_ = false;
     int beeps_ = 0;
 };
+
+// ---- The crash test: tst_crashsafety kills crash_worker at random moments
+// and checks the store's files against the worker's journal.
+namespace CrashJournal {
+
+// The files an action may change, relative to the data folder.
+inline constexpr int kFiles = 3;
+inline const char* const kFileNames[kFiles] = {"Projects/Default.Data", "Projects/Default.Table",
+                                               "Projects/Default.Outfit"};
+enum File { Data, Table, Outfit };
+
+// The picture the worker captures as new items, relative to the data folder.
+inline constexpr char kCapturePicture[] = "Pictures/Opaque.bmp";
+
+// Each file's bytes; nothing for a file that does not exist.
+using Contents = std::array<std::optional<QByteArray>, kFiles>;
+using Hashes = std::array<QByteArray, kFiles>;
+
+Contents read(const QString& folder);
+// SHA-1 in hex, or "missing".
+QByteArray hash(const std::optional<QByteArray>& bytes);
+Hashes hashes(const Contents& contents);
+
+// Before an action: "begin ACTION" and, per file, the hash before and the
+// hash the action must leave. After it, once the files are checked:
+// "end ACTION".
+QByteArray beginLine(const QString& action, const Hashes& before, const Hashes& after);
+QByteArray endLine(const QString& action);
+
+struct Entry {
+    bool valid = false;  // false: no action begun yet
+    QString action;
+    Hashes before, after;
+    bool ended = false;
+};
+// The last action the journal names. A line without its line end does not
+// count: the kill cut it, so its action never began.
+Entry lastEntry(const QByteArray& journal);
+
+}  // namespace CrashJournal
+
+// The item table as RebuildItemTable makes it from the item data file data.
+QByteArray itemTableFor(const QByteArray& data);
+
+// The names of the items of data, as the wardrobe lists them.
+QStringList itemNames(const QByteArray& data);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Starts the real program in a virtual X server on a fresh user folder,
-# waits for its window, saves a screenshot and closes it.
+# waits for its window, saves a screenshot, starts it a second time on the
+# same folder (which only tells that the folder is in use) and closes it.
 # Usage: smoke.sh <tavolin binary> <folder for the screenshot>
 set -eu
 binary=$(readlink -f "$1")
@@ -21,6 +22,20 @@ timeout 20 xdotool search --sync --onlyvisible --name "Version" > /dev/null
 sleep 1
 import -window root "$shots/welcome.png"
 test -s "$work/home/.local/share/Tavolin/Tavolin.ini"
+
+# A second start on the same folder only says that it is in use.
+HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" "$binary" 2> "$work/second.err" &
+second=\$!
+box=\$(timeout 20 xdotool search --sync --onlyvisible --name "^Tavolin\$" | head -n 1)
+sleep 1
+import -window root "$shots/second_start.png"
+xdotool windowfocus --sync "\$box"
+xdotool key Return
+status=0
+wait \$second || status=\$?
+test "\$status" -eq 1
+grep -q "already open" "$work/second.err"
+kill -0 \$app
 kill \$app
 wait \$app || true
 SESSION

@@ -99,6 +99,12 @@ QByteArray bitmapFile(int width, int height, const QImage& picture = QImage(), q
     return bytes + data.left(pixelBytes);
 }
 
+QByteArray pictureFixture(const QString& name)
+{
+    QFile file(QFINDTESTDATA("fixtures/pictures/" + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Every pixel of a picture box's surface in the handlers' colours.
 QList<int> surfaceColours(const PictureBox& box)
 {
@@ -127,6 +133,8 @@ private slots:
     void buttonShowsItsFaces();
     void checkBoxClickAndValue();
     void textBoxChangeFollowsEveryChange();
+    void textBoxTakesOnlyStorableText_data();
+    void textBoxTakesOnlyStorableText();
 
     void sortedListBoxInsertion_data();
     void sortedListBoxInsertion();
@@ -363,6 +371,45 @@ void ToolkitTest::textBoxChangeFollowsEveryChange()
     box->setTextValue(" ");
     QCOMPARE(box->Text(), QString());
     QCOMPARE(changes.count(), 7);
+}
+
+// Pasted into a box that holds "Rose|" (the cursor after the e), or typed
+// key by key: only what Windows-1252 can hold arrives.
+void ToolkitTest::textBoxTakesOnlyStorableText_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("drops");  // times CharactersDropped fires
+
+    QTest::newRow("German and euro pasted") << QString("ßäÖ€") << false << QString("RoseßäÖ€") << 0;
+    QTest::newRow("Cyrillic pasted") << QString("Роза") << false << QString("Rose") << 1;
+    QTest::newRow("mixed pasted") << QString("-Žluť ✓ ok") << false << QString("Rose-Žlu  ok") << 1;
+    QTest::newRow("emoji pasted") << QString::fromUtf8("\xF0\x9F\x91\x97 dress") << false << QString("Rose dress") << 1;
+    QTest::newRow("snowman typed") << QString("a☃b") << true << QString("Roseab") << 1;
+}
+
+void ToolkitTest::textBoxTakesOnlyStorableText()
+{
+    QFETCH(QString, input);
+    QFETCH(bool, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, drops);
+
+    QWidget window;
+    TextBox* box = new TextBox(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    box->setTextValue("Rose");
+    QSignalSpy dropped(box, &TextBox::CharactersDropped);
+    if (typed) {
+        for (const QChar c : input)  // keyClicks knows only ASCII
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    } else
+        box->insert(input);  // what a paste does
+    QCOMPARE(box->Text(), shown);
+    QCOMPARE(box->cursorPosition(), shown.size());
+    QTRY_COMPARE(dropped.count(), drops);
 }
 
 // ---- List boxes
@@ -966,6 +1013,11 @@ void ToolkitTest::loadPictureRefuses_data()
     QTest::newRow("taller than the limit, pixels all there") << bitmapFile(1, 8193) << true;
     QTest::newRow("more pixels than the limit") << bitmapFile(4097, 4097, QImage(), 0) << true;
     QTest::newRow("more pixels than the limit, pixels all there") << bitmapFile(4100, 4100) << true;
+    QTest::newRow("header claims the lowest top-down height an int holds")
+        << pictureFixture("BitmapHeightLowestInt.bmp") << true;
+    // Qt tells the size of the one-pixel frame, but reads the whole screen.
+    QTest::newRow("GIF screen taller than the limit, its frame one pixel")
+        << pictureFixture("GifScreenTallerThanItsFrame.gif") << true;
     // Broken files.
     QTest::newRow("pixel data cut short") << bitmapFile(40, 30, QImage(), 40 * 3 * 10) << false;
     QTest::newRow("pixel data cut short, top-down") << bitmapFile(40, -30, QImage(), 40 * 3 * 29) << false;

@@ -7,6 +7,7 @@
 #include "toolkit/Platform.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 
 namespace {
 constexpr int kMaxOutfitName = 30;
@@ -18,17 +19,25 @@ QString Form1::OutfitFileName() const
 }
 
 // A missing or unreadable outfit file lists no outfits; reading never
-// writes it.
+// writes it. A file that is there but cannot be read is told.
 void Form1::FillOutfitList()
 {
     OutfitList->Clear();
     QByteArray bytes;
-    if (!FileAccess::readAll(OutfitFileName(), bytes))
+    if (!ReadOutfitFile(bytes))
         return;
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
     for (const QString& name : OutfitFile::names(in))
         OutfitList->AddItem(name);
+}
+
+bool Form1::ReadOutfitFile(QByteArray& bytes)
+{
+    const FileAccess::Result read = FileAccess::readAll(OutfitFileName(), bytes);
+    if (!read && QFileInfo(FileAccess::resolvePath(OutfitFileName())).isFile())
+        Report(MsgFileUnreadable, FileAccess::resolvePath(OutfitFileName()) + QStringLiteral(": ") + read.error);
+    return read.ok;
 }
 
 void Form1::SaveOutfit_Click()
@@ -57,7 +66,13 @@ void Form1::SaveOutfit_Click()
     QStringList worn;
     for (int i = 0; i < Dressed->ListCount(); ++i)
         worn.append(Dressed->List(i));
-    const FileAccess::Result saved = FileAccess::append(OutfitFileName(), OutfitFile::outfit(name, worn));
+    // Through a working file, as every rewrite: a kill in the middle of an
+    // append could leave part of an outfit, whose last line would swallow
+    // the heading of the next one saved.
+    const QByteArray added = OutfitFile::outfit(name, worn);
+    const FileAccess::Result saved = FileAccess::rewriteThrough(
+        OutfitFileName(), OutfitFileName() + QStringLiteral(".new"),
+        [&added](QIODevice& in, QIODevice& out) { return OutfitFile::copyAdding(in, out, added); });
     if (!saved) {
         Platform::Beep();
         ShowWarning(MsgOutfitsNotSaved, saved.error);
@@ -78,7 +93,7 @@ void Form1::OutfitList_Click()
     DeleteOutfit->setEnabled(true);
     const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(OutfitList->ListIndex());
     QByteArray bytes;
-    FileAccess::readAll(OutfitFileName(), bytes);
+    ReadOutfitFile(bytes);
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
     bool found = false;

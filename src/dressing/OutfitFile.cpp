@@ -72,4 +72,11 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     return out.write(copy) == copy.size();
 }
 
+bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& bytes)
+{
+    // Not at the end after reading all: a failed read, and the old file stays.
+    const QByteArray old = in.readAll();
+    return in.atEnd() && out.write(old + bytes) == old.size() + bytes.size();
+}
+
 }  // namespace OutfitFile

@@ -26,4 +26,9 @@ QByteArray outfit(const QString& name, const QStringList& entries);
 // exactly heading: its heading and its lines up to the next heading go.
 bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
 
+// Copies the file from in to out and adds bytes, a new outfit, at its end:
+// what an append would leave, made in the working file, since a kill in
+// the middle of an append can leave part of an outfit.
+bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& bytes);
+
 }  // namespace OutfitFile

@@ -16,7 +16,7 @@ void Form1::LoadLanguageFile()
     QByteArray bytes;
     const FileAccess::Result read = FileAccess::readAll(State.BaseDir + State.Language, bytes);
     if (!read) {
-        QFile builtIn(QLatin1String(LanguageFile::kBuiltInEnglish));
+        QFile builtIn{QLatin1String(LanguageFile::kBuiltInEnglish)};
         builtIn.open(QIODevice::ReadOnly);
         bytes = builtIn.readAll();
     }

@@ -59,10 +59,13 @@ bool Form1::RemoveProjectFiles()
         files.append(base + QLatin1String(extension));
     for (QString& file : files)
         file = State.BaseDir + QStringLiteral("Projects\\") + file;
-    const FileAccess::Result removed = FileAccess::removeTogether(files);
+    QStringList leftovers;
+    const FileAccess::Result removed = FileAccess::removeTogether(files, &leftovers);
     if (!removed) {
         Platform::Beep();
         ShowWarning(MsgProjectNotDeleted, removed.error);
+    } else if (!leftovers.isEmpty()) {
+        ShowWarning(MsgLeftoverNotRemoved, leftovers.join(QLatin1Char('\n')));
     }
     return removed.ok;
 }

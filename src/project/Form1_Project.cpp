@@ -17,6 +17,8 @@ void Form1::LoadProjectFile()
     in.open(QIODevice::ReadOnly);
     const ProjectFile::Values values = ProjectFile::read(in);
     projectFileLoaded_ = read.ok && values.anyMarker();
+    projectFileProblem_ = State.CurrentProject + QStringLiteral(": ") +
+                          (read.ok ? QStringLiteral("not a project file") : read.error);
 
     if (values.BodyPic)
         State.BodyPicFile = *values.BodyPic;

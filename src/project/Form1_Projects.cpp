@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kMaxName = 15;
 constexpr int kRefused = Colour::rgb(255, 0, 0);
-const char* const kProjectFiles[] = {".Outfit", ".Table", ".Project", ".Data"};
+// The project file comes last: until it exists the project is not listed,
+// so an interruption never leaves a project without its other files.
+const char* const kProjectFiles[] = {".Outfit", ".Table", ".Data", ".Project"};
 
 QString inFolder(const QString& name) { return QStringLiteral("Projects\\") + name; }
 
@@ -23,7 +25,7 @@ void Form1::ProjectFileList_Click()
     State.CurrentProject = ProjectFileList->List(ProjectFileList->ListIndex());
     LoadProjectFile();
     if (!projectFileLoaded_)
-        ShowWarning(MsgProjectUnreadable, State.CurrentProject);
+        ShowWarning(MsgProjectUnreadable, projectFileProblem_);
     ShowBodyPicture();
     FillWardrobeList();
     FillOutfitList();
@@ -165,7 +167,7 @@ bool Form1::AcceptNewProject()
 }
 
 // The four files of the new project: empty outfit, table and item data
-// files and the project file. Either all four are made or, after a
+// files, then the project file. Either all four are made or, after a
 // failure, none is left behind.
 bool Form1::WriteNewProjectFiles(const QString& name, const QString& figure)
 {
@@ -198,14 +200,23 @@ void Form1::EnterNewProject(const QString& name, const QString& figure)
     ShowDressingPanel();
     State.CurrentProject = name + QLatin1String(ProjectFile::kExtension);
     LoadProjectFile();
+    if (!projectFileLoaded_) {
+        // The file was written a moment ago, so what it holds is known even
+        // when reading it back fails; the old project's files stay untouched.
+        State.WardrobeFile = name + QStringLiteral(".Data");
+        State.BodyPicFile = GetBodyPic->List(GetBodyPic->ListIndex());
+        ShowWarning(MsgFileUnreadable, projectFileProblem_);
+    }
     Wardrobe->Clear();
     Dressed->Clear();
     State.ProjectBaseName = name;
+    // The name boxes clear Warnings as they empty, so they go first and a
+    // settings file that cannot be written stays told.
+    EnterLadyName->setText(QString());
+    EnterProjectName->setText(QString());
     State.IniKey = QStringLiteral("#CURRENT_PROJECT#");
     State.IniValue = name + QLatin1String(ProjectFile::kExtension);
     WriteIniValue();
-    EnterLadyName->setText(QString());
-    EnterProjectName->setText(QString());
     NameOfBody->setCaption(figure);
     NameOfBody->setVisible(true);
     ShadowText->setCaption(figure);

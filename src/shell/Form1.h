@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class LineReader;
+class QFile;
 
 // The one window. It owns every control and the one EditorState; its
 // handlers and routines live in one file per subsystem (Form1_*.cpp in the
@@ -231,6 +232,9 @@ public:
         MsgProjectNotCreated = 99,
         MsgItemNotChanged = 51,
         MsgProjectNotDeleted = 52,
+        MsgLeftoverNotRemoved = 53,
+        MsgCharactersDropped = 55,
+        MsgFileUnreadable = 56,
     };
 
 protected:
@@ -245,6 +249,8 @@ private:
 
     // wardrobe/Form1_ItemStore.cpp
     void PaintItemPixels(LineReader& reader);
+    bool OpenStoreFile(QFile& file, const QString& name);
+    bool ReadOutfitFile(QByteArray& bytes);
 
     // wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp
     void ChooseKeyColour(int colour, const QString& settingsWord);
@@ -273,6 +279,7 @@ private:
     void SwitchLanguage(const QString& languageFile);
 
     // shell/Form1_Startup.cpp
+    void SweepInterruptedWrites();
     void ShowStartupProblems();
     bool LoadStartupProject();
 
@@ -285,4 +292,6 @@ private:
     bool starting_ = true;
     // Whether the last LoadProjectFile found a project file with its markers.
     bool projectFileLoaded_ = false;
+    // Why it did not, for the window's message.
+    QString projectFileProblem_;
 };

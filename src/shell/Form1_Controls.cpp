@@ -1,5 +1,6 @@
 #include "shell/ControlTable.h"
 #include "shell/Form1.h"
+#include "toolkit/Platform.h"
 #include "toolkit/Fonts.h"
 
 #include <QDebug>
@@ -283,4 +284,11 @@ void Form1::ConnectHandlers()
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
     connect(German, &PictureBox::Click, this, &Form1::German_Click);
     connect(English, &PictureBox::Click, this, &Form1::English_Click);
+    // Characters the files cannot hold never reach a text box; the user
+    // hears and reads that they were left out.
+    for (TextBox* box : {NameSkirt, NameOfOutfit, EnterProjectName, EnterLadyName, ItemRename})
+        connect(box, &TextBox::CharactersDropped, this, [this] {
+            Platform::Beep();
+            ShowWarning(MsgCharactersDropped);
+        });
 }

@@ -3,7 +3,9 @@
 #include "project/ProjectFile.h"
 #include "shell/Form1.h"
 #include "toolkit/Colour.h"
+#include "toolkit/FileAccess.h"
 
+#include <QDir>
 #include <QSignalBlocker>
 
 namespace {
@@ -17,6 +19,7 @@ void Form1::Form_Load()
     setWindowTitle(VersionText->Caption());
     State.LineBreak = QStringLiteral("\r\n");
     State.BaseDir = QString();
+    SweepInterruptedWrites();
     ReadIniFile();
     Warnings->setLeft(430);
 
@@ -55,6 +58,34 @@ void Form1::Form_Load()
     HideAllPanels();
     RebuildItemTable();
     ShowStartupProblems();
+}
+
+// Removes what a crash or a failed write left behind: working copies that
+// never took their file's place (their names are the program's own), and files set aside by a project deletion.
+// A project whose file was set aside had its deletion confirmed, so its
+// other files, if the deletion stopped before them, go too; a project made
+// again since under the same name keeps its files.
+void Form1::SweepInterruptedWrites()
+{
+    const QString projects = State.BaseDir + QLatin1String(ProjectFile::kFolder);
+    const QString asideProject = QLatin1String(ProjectFile::kExtension) + QLatin1String(FileAccess::kAsideSuffix);
+    const QDir folder(FileAccess::resolvePath(projects));
+    for (const QString& aside : folder.entryList({QLatin1Char('*') + asideProject}, QDir::Files)) {
+        const QString base = aside.chopped(asideProject.size());
+        if (FileAccess::exists(projects + base + QLatin1String(ProjectFile::kExtension)))
+            continue;
+        for (const char* extension : {".Data", ".Outfit", ".Table"})
+            if (FileAccess::exists(projects + base + QLatin1String(extension)))
+                FileAccess::remove(projects + base + QLatin1String(extension));
+    }
+    // An outfit deletion works in "<project>.txt" beside the outfit file.
+    for (const QString& outfits : folder.entryList({QStringLiteral("*.Outfit")}, QDir::Files))
+        FileAccess::sweepLeftovers(projects, {outfits.chopped(6) + QStringLiteral("txt")});
+    const QString aside = QLatin1Char('*') + QLatin1String(FileAccess::kAsideSuffix);
+    FileAccess::sweepLeftovers(projects, {QStringLiteral("TMP.txt"), QStringLiteral("DummyData.txt"),
+                                          QStringLiteral("*.new"), aside});
+    FileAccess::sweepLeftovers(State.BaseDir.isEmpty() ? QStringLiteral(".") : State.BaseDir,
+                               {QStringLiteral("TMP.txt"), QStringLiteral("*.new")});
 }
 
 // Loads the project the settings name. When its file is missing, is not a

@@ -1,9 +1,11 @@
 #include "toolkit/Controls.h"
 
 #include "toolkit/Colour.h"
+#include "toolkit/Cp1252.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QValidator>
 
 void setBackColour(QWidget* widget, int colour)
 {
@@ -137,7 +139,43 @@ void OptionButton::setForeColor(int colour)
 
 Frame::Frame(QWidget* parent) : Control<QGroupBox>(parent) {}
 
+namespace {
+
+// Drops from a text box's new text every character Windows-1252 has no
+// byte for; the cursor keeps its place among the characters that stay.
+class StorableText : public QValidator {
+public:
+    StorableText(TextBox* box) : QValidator(box), box_(box) {}
+
+    State validate(QString& input, int& position) const override
+    {
+        QString kept;
+        kept.reserve(input.size());
+        int keptBeforeCursor = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            if (!Cp1252::canEncode(QString(input[i])))
+                continue;
+            kept.append(input[i]);
+            if (i < position)
+                ++keptBeforeCursor;
+        }
+        if (kept.size() != input.size()) {
+            input = kept;
+            position = keptBeforeCursor;
+            // Told once the box holds the text, not from inside its edit.
+            QMetaObject::invokeMethod(box_, &TextBox::CharactersDropped, Qt::QueuedConnection);
+        }
+        return Acceptable;
+    }
+
+private:
+    TextBox* box_;
+};
+
+}  // namespace
+
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
 {
+    setValidator(new StorableText(this));
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }

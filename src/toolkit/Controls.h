@@ -132,6 +132,9 @@ public:
 
 // A one-line text box. Its Change signal follows every change of its text,
 // also a change made by a handler.
+// A one-line text box. It takes only characters the program's files can
+// hold, so that what is stored is always what was shown: others, typed or
+// pasted, are left out and CharactersDropped tells of it.
 class TextBox : public Control<QLineEdit> {
     Q_OBJECT
 public:
@@ -144,4 +147,5 @@ public:
 
 signals:
     void Change();
+    void CharactersDropped();
 };

@@ -6,10 +6,63 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
+
+FileAccess::FaultHook faultHook;
+
+// Whether a test asked for this step to fail.
+bool faulted(FileAccess::Step step, const QString& path) { return faultHook && faultHook(step, path); }
+
+// What the system says when such a step fails for real.
+QString faultMessage(FileAccess::Step step)
+{
+    const bool disk = step == FileAccess::Step::Write || step == FileAccess::Step::Flush;
+    return disk ? QStringLiteral("No space left on device") : QStringLiteral("Permission denied");
+}
+
+// A file whose writes pass the fault hook: a failing write puts down half
+// of its bytes, as a disk that fills up in the middle of a write does.
+class GuardedFile : public QFile {
+public:
+    using QFile::QFile;
+
+    bool open(OpenMode mode) override
+    {
+        if (faulted(FileAccess::Step::Open, fileName())) {
+            setErrorString(faultMessage(FileAccess::Step::Open));
+            return false;
+        }
+        return QFile::open(mode);
+    }
+
+    // Writes what is buffered and waits until the bytes are on the disk.
+    bool syncToDisk()
+    {
+        if (faulted(FileAccess::Step::Flush, fileName())) {
+            setErrorString(faultMessage(FileAccess::Step::Flush));
+            return false;
+        }
+        if (!flush())
+            return false;
+        return ::fsync(handle()) == 0;
+    }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (faulted(FileAccess::Step::Write, fileName())) {
+            QFile::writeData(data, length / 2);
+            setErrorString(faultMessage(FileAccess::Step::Write));
+            return -1;
+        }
+        return QFile::writeData(data, length);
+    }
+};
 
 // The entry of folder whose name equals part without regard to case; the
 // exact spelling wins when both exist.
@@ -35,20 +88,16 @@ QString joinPath(const QString& folder, const QString& part)
     return folder + QLatin1Char('/') + part;
 }
 
-bool syncToDisk(QFile& file)
-{
-    if (!file.flush())
-        return false;
-    return ::fsync(file.handle()) == 0;
-}
 
 // Puts temp in the place of target in one step: rename(2) replaces an
 // existing file atomically, so there is never a moment without either.
 FileAccess::Result moveOver(const QString& temp, const QString& target)
 {
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
+    const bool refused = faulted(FileAccess::Step::Rename, target);
+    if (refused || std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString why = refused ? faultMessage(FileAccess::Step::Rename) : QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temp);
-        return FileAccess::Result::failure(QStringLiteral("cannot rename %1 to %2").arg(temp, target));
+        return FileAccess::Result::failure(QStringLiteral("cannot rename %1 to %2: %3").arg(temp, target, why));
     }
     return FileAccess::Result::success();
 }
@@ -88,7 +137,7 @@ bool exists(const QString& name)
 
 Result readAll(const QString& name, QByteArray& bytes)
 {
-    QFile file(resolvePath(name));
+    GuardedFile file(resolvePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return Result::failure(file.errorString());
     bytes = file.readAll();
@@ -111,7 +160,7 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 
     // A missing file reads as an empty one: the copy then writes only what
     // it adds.
-    QFile file(target);
+    GuardedFile file(target);
     QBuffer empty;
     QIODevice* in = &empty;
     if (QFileInfo::exists(target)) {
@@ -122,13 +171,16 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
         empty.open(QIODevice::ReadOnly);
     }
 
-    QFile out(temp);
+    GuardedFile out(temp);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result::failure(out.errorString());
 
+    // A read that breaks off would look like the end of the old file: the
+    // copy would be short, so it must not take the old file's place.
     const bool copied = copy(*in, out);
-    const bool synced = copied && syncToDisk(out);
-    const QString why = out.errorString();
+    const bool readWhole = file.error() == QFileDevice::NoError;
+    const bool synced = copied && readWhole && out.syncToDisk();
+    const QString why = readWhole ? out.errorString() : file.errorString();
     out.close();
     in->close();
     if (!copied || !synced) {
@@ -140,13 +192,13 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 
 Result append(const QString& name, const QByteArray& bytes)
 {
-    QFile file(resolvePath(name));
+    GuardedFile file(resolvePath(name));
     // Unbuffered: bytes left in a write buffer after a failed flush would
     // stop the cut back and be written again when the file closes.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Result::failure(file.errorString());
     const qint64 oldSize = file.size();
-    if (file.write(bytes) == bytes.size() && syncToDisk(file))
+    if (file.write(bytes) == bytes.size() && file.syncToDisk())
         return Result::success();
     const QString why = file.errorString();
     file.resize(oldSize);
@@ -155,7 +207,7 @@ Result append(const QString& name, const QByteArray& bytes)
 
 Result createEmpty(const QString& name)
 {
-    QFile file(resolvePath(name));
+    GuardedFile file(resolvePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result::failure(file.errorString());
     return Result::success();
@@ -164,6 +216,8 @@ Result createEmpty(const QString& name)
 Result remove(const QString& name)
 {
     QFile file(resolvePath(name));
+    if (faulted(Step::Remove, file.fileName()))
+        return Result::failure(faultMessage(Step::Remove));
     if (!file.remove())
         return Result::failure(file.errorString());
     return Result::success();
@@ -173,25 +227,71 @@ Result remove(const QString& name)
 
 namespace FileAccess {
 
-Result removeTogether(const QStringList& names)
+namespace {
+
+// Empty when path is now away, else why not.
+QString renameAside(const QString& path, const QString& away)
+{
+    if (faulted(Step::Rename, path))
+        return faultMessage(Step::Rename);
+    QFile file(path);
+    return file.rename(away) ? QString() : file.errorString();
+}
+
+// Empty when away is deleted, else why not.
+QString deleteAside(const QString& away)
+{
+    if (faulted(Step::Remove, away))
+        return faultMessage(Step::Remove);
+    QFile file(away);
+    return file.remove() ? QString() : file.errorString();
+}
+}  // namespace
+
+Result removeTogether(const QStringList& names, QStringList* leftovers)
 {
     QList<QPair<QString, QString>> aside;  // original path, path set aside
     for (const QString& name : names) {
         const QString path = resolvePath(name);
         if (!QFileInfo::exists(path))
             continue;
-        const QString away = path + QStringLiteral(".deleted");
+        const QString away = path + QLatin1String(kAsideSuffix);
         QFile::remove(away);
-        if (!QFile::rename(path, away)) {
+        const QString refused = renameAside(path, away);
+        if (!refused.isEmpty()) {
             for (const auto& [original, moved] : aside)
                 QFile::rename(moved, original);
-            return Result::failure(QStringLiteral("cannot remove %1").arg(path));
+            return Result::failure(QStringLiteral("cannot remove %1: %2").arg(path, refused));
         }
         aside.append({path, away});
     }
-    for (const auto& entry : aside)
-        QFile::remove(entry.second);
+    // Every name is gone now; a file set aside that cannot be deleted only
+    // takes room until the next sweep.
+    for (const auto& entry : aside) {
+        const QString refused = deleteAside(entry.second);
+        if (!refused.isEmpty() && leftovers)
+            leftovers->append(entry.second + QStringLiteral(": ") + refused);
+    }
     return Result::success();
 }
+
+void sweepLeftovers(const QString& folder, const QStringList& patterns)
+{
+    const QDir dir(resolvePath(folder));
+    for (const QString& name : dir.entryList(patterns, QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(name));
+}
+
+Result openForReading(QFile& file, const QString& name)
+{
+    file.setFileName(resolvePath(name));
+    if (faulted(Step::Open, file.fileName()))
+        return Result::failure(faultMessage(Step::Open));
+    if (!file.open(QIODevice::ReadOnly))
+        return Result::failure(file.errorString());
+    return Result::success();
+}
+
+void setFaultHook(FaultHook hook) { faultHook = std::move(hook); }
 
 }  // namespace FileAccess

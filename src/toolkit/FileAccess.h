@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QFile;
 class QIODevice;
 
 // Every file name the program forms goes through this layer. Names are the
@@ -31,6 +32,10 @@ QString resolvePath(const QString& name);
 
 bool exists(const QString& name);
 
+// Opens a file of the program for reading; fails for a missing or
+// unreadable file, which the readers take as an empty one.
+Result openForReading(QFile& file, const QString& name);
+
 // Whole contents of a file; fails for a missing or unreadable file.
 Result readAll(const QString& name, QByteArray& bytes);
 
@@ -58,6 +63,26 @@ Result remove(const QString& name);
 // Deletes several files as one: each is first renamed aside, and only when
 // every rename has worked are they deleted; after a failed rename the
 // files renamed so far go back. Files that do not exist are passed over.
-Result removeTogether(const QStringList& names);
+// A file that was renamed aside but could not be deleted afterwards is
+// named in leftovers with the reason (the operation still counts as done: none of the
+// names exists any more); sweepLeftovers removes such files later.
+Result removeTogether(const QStringList& names, QStringList* leftovers = nullptr);
+
+// The name ending of files set aside by removeTogether.
+inline constexpr char kAsideSuffix[] = ".deleted";
+
+// Deletes the files of folder whose names match one of patterns (wildcards,
+// without regard to case): what an interrupted or failed operation left.
+void sweepLeftovers(const QString& folder, const QStringList& patterns);
+
+// The steps of file operations, for tests that make one of them fail.
+enum class Step { Open, Write, Flush, Rename, Remove };
+
+// Called before every step with the path it acts on; when it returns true,
+// that step fails as a full disk or a refused permission would (a failing
+// write puts half of its bytes down first). Empty by default; a test sets
+// it and clears it again.
+using FaultHook = std::function<bool(Step step, const QString& path)>;
+void setFaultHook(FaultHook hook);
 
 }  // namespace FileAccess

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <limits>
+
 static void initArtworkResources() { Q_INIT_RESOURCE(artwork); }
 static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
 
@@ -33,7 +35,10 @@ QSize bitmapClaim(const QByteArray& head)
 {
     if (!hasInfoHeader(head))
         return QSize();
-    return QSize(qint32(headerField(head, 18, 4)), qAbs(qint32(headerField(head, 22, 4))));
+    // Top-down rows claim a negative height; the lowest one has no positive
+    // counterpart in an int and is held at the largest, which is too large.
+    const qint64 rows = qAbs(qint64(qint32(headerField(head, 22, 4))));
+    return QSize(qint32(headerField(head, 18, 4)), int(qMin<qint64>(rows, std::numeric_limits<int>::max())));
 }
 
 // Whether an uncompressed Windows bitmap holds fewer pixel bytes than its
@@ -47,6 +52,12 @@ bool bitmapCutShort(const QByteArray& head, qint64 fileSize)
     const QSize claim = bitmapClaim(head);
     const qint64 stride = (qint64(claim.width()) * headerField(head, 28, 2) + 31) / 32 * 4;
     return fileSize < headerField(head, 10, 4) + stride * claim.height();
+}
+
+bool beyondLimits(QSize size)
+{
+    return size.width() > Platform::kMaxPictureSide || size.height() > Platform::kMaxPictureSide ||
+           qint64(size.width()) * size.height() > Platform::kMaxPicturePixels;
 }
 
 }  // namespace
@@ -86,8 +97,7 @@ LoadedPicture LoadPicture(const QString& name)
     const QSize claimed = size.width() >= 0 ? QSize(size.width(), qAbs(size.height())) : bitmapClaim(head);
     if (!claimed.isValid())
         return {QImage(), reader.errorString()};
-    if (claimed.width() > kMaxPictureSide || claimed.height() > kMaxPictureSide ||
-        qint64(claimed.width()) * claimed.height() > kMaxPicturePixels)
+    if (beyondLimits(claimed))
         return {QImage(), QStringLiteral("picture too large"), true};
     if (bitmapCutShort(head, file.size()))
         return {QImage(), QStringLiteral("picture file cut short")};
@@ -95,6 +105,10 @@ LoadedPicture LoadPicture(const QString& name)
     QImage image = reader.read();
     if (image.isNull())
         return {QImage(), reader.errorString()};
+    // Qt gives a GIF's size as that of its first frame but returns the whole
+    // screen, which may be far larger: what was read is measured as well.
+    if (beyondLimits(image.size()))
+        return {QImage(), QStringLiteral("picture too large"), true};
     return {image.convertToFormat(QImage::Format_RGB32), QString()};
 }
 

@@ -16,7 +16,8 @@ void setBeepHook(Hook hook);
 void setDoEventsHook(Hook hook);
 
 // The largest picture the program loads; larger claims in a file's header
-// are refused before any memory is taken for them.
+// are refused before any memory is taken for them, and a picture that comes
+// out larger than its header said is refused once read.
 constexpr int kMaxPictureSide = 8192;
 constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 

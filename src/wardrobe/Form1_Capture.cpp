@@ -4,6 +4,7 @@
 #include "toolkit/FileAccess.h"
 #include "toolkit/Platform.h"
 #include "wardrobe/ItemFormat.h"
+#include "wardrobe/ItemRewrite.h"
 
 namespace {
 constexpr int kRefusedNameColour = 222;  // red 222
@@ -18,19 +19,27 @@ void Form1::AddToWardrobe_Click()
     ShowWarning(9);
     Platform::DoEvents();
 
-    // The whole record is made first and appended in one write, which is
-    // cut back if it fails: the file never keeps a record without its end.
+    // The old file and the record go to a working file that then takes the
+    // file's place: a kill in the middle of an append of a megabyte record
+    // would leave a record without its end, and the next item's heading
+    // run on from its last line.
     const QImage shown = Clothes->surface().copy(0, 0, Clothes->ScaleWidth(), Clothes->ScaleHeight());
     const QByteArray record =
         ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor);
+    const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
     const FileAccess::Result stored =
-        FileAccess::append(State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile, record);
+        FileAccess::rewriteThrough(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {
+            return ItemRewrite::copyAdding(in, out, record);
+        });
     if (!stored) {
         Platform::Beep();
         ShowWarning(MsgItemNotStored, stored.error);
         return;
     }
 
+    // The "storing" message goes before the lists are read again, so that
+    // a problem reading them stays on show.
+    Warnings->setCaption(QString());
     NameSkirt->setText(QString());
     FillWardrobeList();
     BodyPic->Cls();
@@ -38,7 +47,6 @@ void Form1::AddToWardrobe_Click()
     ShowDressingPanel();
     State.WorkMode = 1;
     UpdateHelpLabel();
-    Warnings->setCaption(QString());
     EnterProjectName->setText(QString());
     EnterLadyName->setText(QString());
     RebuildItemTable();

@@ -7,21 +7,25 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 constexpr char kFolder[] = "Projects\\";
 constexpr int kMaxListedName = 100;
 
-// Opens a file of the store for reading; a missing or unreadable file reads
-// as an empty one.
-bool openForReading(QFile& file, const QString& name)
-{
-    file.setFileName(FileAccess::resolvePath(name));
-    return file.open(QIODevice::ReadOnly);
-}
-
 }  // namespace
+
+// Opens a file of the item store for reading. A missing file reads as an
+// empty one; a file that is there but cannot be read is told in the window,
+// since an empty list would look like a lost wardrobe.
+bool Form1::OpenStoreFile(QFile& file, const QString& name)
+{
+    const FileAccess::Result opened = FileAccess::openForReading(file, name);
+    if (!opened && QFileInfo(file.fileName()).isFile())
+        Report(MsgFileUnreadable, file.fileName() + QStringLiteral(": ") + opened.error);
+    return opened.ok;
+}
 
 // Lists every heading of the item data file with its line number. The
 // table is written whole and then put in place, so a failure leaves the old
@@ -30,7 +34,10 @@ void Form1::RebuildItemTable()
 {
     State.ItemLineNumber = 0;
     QFile data;
-    openForReading(data, State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".DATA"));
+    const QString dataName = State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".DATA");
+    // A table made from a file that could not be read would lose every entry.
+    if (!OpenStoreFile(data, dataName) && QFileInfo(data.fileName()).isFile())
+        return;
     LineReader reader(data);
     QByteArray table;
     while (!reader.atEnd()) {
@@ -52,7 +59,7 @@ void Form1::FillWardrobeList()
 {
     Wardrobe->Clear();
     QFile data;
-    openForReading(data, State.BaseDir + kFolder + State.WardrobeFile);
+    OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile);
     LineReader reader(data);
     while (!reader.atEnd()) {
         State.LineBuffer = reader.readLine();
@@ -68,7 +75,7 @@ void Form1::LocateItem()
 {
     State.ItemLineNumber = -1;
     QFile table;
-    openForReading(table, State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".TABLE"));
+    OpenStoreFile(table, State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".TABLE"));
     LineReader reader(table);
     const QString heading = QLatin1String(ItemFormat::kHeadingPrefix) + State.CurrentItemName;
     while (!reader.atEnd()) {
@@ -88,7 +95,7 @@ void Form1::DrawItem()
     LocateItem();
     const int start = State.ItemLineNumber;
     QFile data;
-    openForReading(data, State.BaseDir + kFolder + State.WardrobeFile);
+    OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile);
     LineReader reader(data);
     for (State.SkipCounter = 1; State.SkipCounter <= start - 3 && !reader.atEnd(); ++State.SkipCounter)
         reader.readLineBytes();

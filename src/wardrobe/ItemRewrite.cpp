@@ -78,4 +78,15 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     return writer.flush();
 }
 
+bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& record)
+{
+    while (!in.atEnd()) {
+        // Nothing read before the end is a failed read: the old file stays.
+        const QByteArray chunk = in.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            return false;
+    }
+    return out.write(record) == record.size();
+}
+
 }  // namespace ItemRewrite

@@ -3,8 +3,8 @@
 
 class QIODevice;
 
-// The two rewrites of the item data file. Both stream from in to out line
-// by line, so a file of many megabytes is copied in one pass.
+// The rewrites of the item data file. They stream from in to out, so a
+// file of many megabytes is copied in one pass.
 namespace ItemRewrite {
 
 // Copies every line; in each record whose heading is exactly heading the
@@ -16,5 +16,10 @@ bool copyShifted(QIODevice& in, QIODevice& out, const QString& heading, int shif
 // has none). The line after a dropped record is copied without being
 // compared.
 bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
+
+// Copies every byte and adds record at the end: the bytes an append would
+// leave, made in the working file, since a kill in the middle of an append
+// leaves part of a record in the data file.
+bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& record);
 
 }  // namespace ItemRewrite
