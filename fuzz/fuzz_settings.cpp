@@ -1,0 +1,19 @@
+// The settings file "Tavolin.ini": read at start-up, and rewritten for each
+// key the program stores.
+#include "FuzzInput.h"
+#include "shell/SettingsFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes = inputBytes(data, size);
+    {
+        InputDevice in(bytes);
+        SettingsFile::read(in);
+    }
+    for (const SettingsFile::Key& key : SettingsFile::kKeys) {
+        InputDevice in(bytes);
+        OutputDevice out;
+        SettingsFile::rewriteValue(in, out, QLatin1String(key.marker), QLatin1String(key.defaultValue));
+    }
+    return 0;
+}
