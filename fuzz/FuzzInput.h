@@ -2,9 +2,13 @@
 // What every target does with the fuzzer's bytes.
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 // The fuzzer's bytes without a copy, so that reading past them is caught.
 inline QByteArray inputBytes(const uint8_t* data, size_t size)
@@ -40,4 +44,35 @@ public:
 
 private:
     QByteArray bytes_;
+};
+
+// Ends the run when a target cannot set itself up: no input is to blame.
+[[noreturn]] inline void failSetup(const char* why)
+{
+    std::fprintf(stderr, "fuzz setup: %s\n", why);
+    std::abort();
+}
+
+// Puts bytes in as the file at path, replacing what was there.
+inline void writeInputFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        failSetup("cannot write the input file");
+}
+
+// The arguments of a Qt application on the offscreen platform. Qt reads
+// the platform when the application is made, so a target's class takes
+// this as its base: it is ready before the application member.
+class OffscreenArguments {
+protected:
+    static int offscreen()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return 1;
+    }
+
+    int argc_ = offscreen();
+    char name_[8] = "tavolin";
+    char* argv_[2] = {name_, nullptr};
 };
