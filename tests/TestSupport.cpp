@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QtTest>
 
 QByteArray crlfLines(const QStringList& lines)
 {
@@ -62,6 +63,14 @@ int bodyPixel(int x, int y)
 {
     static const QImage body(QStringLiteral(":/defaults/Projects/Default.bmp"));
     return Colour::fromQRgb(body.pixel(x, y));
+}
+
+void clickEntry(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
 DataFolderFixture::DataFolderFixture() : previous_(QDir::currentPath())

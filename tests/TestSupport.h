@@ -26,6 +26,9 @@ QByteArray hugeBitmapHeader(int width, int height);
 // A pixel of the default figure's body picture, in the handlers' colour form.
 int bodyPixel(int x, int y);
 
+// Clicks the one entry of list that reads text, as a user would.
+void clickEntry(QListWidget* list, const QString& text);
+
 // A fresh data folder in a temporary folder, laid out as a new user's data
 // folder (the defaults built into the program) and made the working folder
 // for the life of the fixture. Beeps and event pumps are counted.

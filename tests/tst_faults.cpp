@@ -18,14 +18,6 @@ using Handler = std::function<void(Form1&)>;
 
 void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-void clickEntry(QListWidget* list, const QString& text)
-{
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(text));
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-}
-
 void type(TextBox* box, const QString& text)
 {
     box->setFocus();

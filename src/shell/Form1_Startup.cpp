@@ -78,12 +78,12 @@ void Form1::SweepInterruptedWrites()
             if (FileAccess::exists(projects + base + QLatin1String(extension)))
                 FileAccess::remove(projects + base + QLatin1String(extension));
     }
+    QStringList leftovers = {QStringLiteral("TMP.txt"), QStringLiteral("DummyData.txt"), QStringLiteral("*.new"),
+                             QLatin1Char('*') + QLatin1String(FileAccess::kAsideSuffix)};
     // An outfit deletion works in "<project>.txt" beside the outfit file.
     for (const QString& outfits : folder.entryList({QStringLiteral("*.Outfit")}, QDir::Files))
-        FileAccess::sweepLeftovers(projects, {outfits.chopped(6) + QStringLiteral("txt")});
-    const QString aside = QLatin1Char('*') + QLatin1String(FileAccess::kAsideSuffix);
-    FileAccess::sweepLeftovers(projects, {QStringLiteral("TMP.txt"), QStringLiteral("DummyData.txt"),
-                                          QStringLiteral("*.new"), aside});
+        leftovers.append(outfits.chopped(6) + QStringLiteral("txt"));
+    FileAccess::sweepLeftovers(projects, leftovers);
     FileAccess::sweepLeftovers(State.BaseDir.isEmpty() ? QStringLiteral(".") : State.BaseDir,
                                {QStringLiteral("TMP.txt"), QStringLiteral("*.new")});
 }
