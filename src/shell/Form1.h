@@ -2,7 +2,9 @@
 #include "shell/EditorState.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ListBoxes.h"
+#include "toolkit/FileAccess.h"
 #include "toolkit/PictureBox.h"
+#include "wardrobe/ItemIndex.h"
 
 #include <QHash>
 #include <QImage>
@@ -250,6 +252,9 @@ private:
     // wardrobe/Form1_ItemStore.cpp
     void PaintItemPixels(LineReader& reader);
     bool OpenStoreFile(QFile& file, const QString& name);
+    const ItemIndex* StoreIndex(const QString& name);
+    bool DrawIndexedItem(const ItemIndex& index, qint64 start);
+    FileAccess::Result RewriteStore(const QString& name, const QString& tempName, const FileAccess::CopyFunction& copy);
     bool ReadOutfitFile(QByteArray& bytes);
 
     // wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp
@@ -294,4 +299,6 @@ private:
     bool projectFileLoaded_ = false;
     // Why it did not, for the window's message.
     QString projectFileProblem_;
+    // Where the records of the item data file stand, kept between clicks.
+    ItemIndexCache storeIndex_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 class QIODevice;
@@ -7,8 +8,9 @@ class QIODevice;
 // Reads a text file line by line, as the program's readers all do: a line
 // ends at carriage return + line feed; a lone line feed or carriage return
 // also ends one, and a last line without any line end is a line too.
-// The device is read in large chunks, so that a file of many megabytes
-// costs one pass.
+// The device is read in large chunks and lines are handed out as views
+// into them, so that a file of many megabytes costs one pass and no copy
+// per line.
 //
 // It also reads fields, a stream that runs across line ends: blanks and
 // line ends are skipped; if the characters up to the next blank, comma or
@@ -17,6 +19,9 @@ class QIODevice;
 // comma or line end.
 class LineReader {
 public:
+    // How much is read from the device at a time.
+    static constexpr qint64 kChunk = 1 << 16;
+
     struct Field {
         bool isNumber = false;
         qint64 number = 0;
@@ -28,8 +33,12 @@ public:
 
     bool atEnd();
 
+    // The next line without its line end; valid until the next read. An
+    // empty view at the end.
+    QByteArrayView readLineView();
+
     // The next line without its line end, as bytes; an empty array at the end.
-    QByteArray readLineBytes();
+    QByteArray readLineBytes() { return readLineView().toByteArray(); }
 
     // The next line decoded from Windows-1252.
     QString readLine();
@@ -45,14 +54,20 @@ public:
     void skipRestOfLine();
 
 private:
-    bool fill();
-    int peek();
+    bool more();
+    bool ensureLine();
     void consumeLineEnd();
 
     QIODevice& device_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
+    // Where the current line's line end stands in the buffer once it has
+    // been looked for; -1 before.
+    qsizetype lineEnd_ = -1;
     qint64 lines_ = 0;
     bool eof_ = false;
     bool atLineStart_ = true;
 };
+
+// The first carriage return or line feed in [from, to), or to.
+const char* findLineEnd(const char* from, const char* to);

@@ -28,7 +28,7 @@ void Form1::AddToWardrobe_Click()
         ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor);
     const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
     const FileAccess::Result stored =
-        FileAccess::rewriteThrough(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {
+        RewriteStore(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {
             return ItemRewrite::copyAdding(in, out, record);
         });
     if (!stored) {

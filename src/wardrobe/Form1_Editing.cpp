@@ -33,7 +33,7 @@ void Form1::UpdateItem_Click()
     const FileAccess::Result rewritten =
         !FileAccess::exists(data)
             ? FileAccess::Result::success()
-            : FileAccess::rewriteThrough(data, State.BaseDir + QStringLiteral("Projects\\TMP.txt"),
+            : RewriteStore(data, State.BaseDir + QStringLiteral("Projects\\TMP.txt"),
                                          [&](QIODevice& in, QIODevice& out) {
                                              return ItemRewrite::copyShifted(in, out, name, dx, dy);
                                          });
@@ -81,7 +81,7 @@ void Form1::DeleteItemData()
     const FileAccess::Result rewritten =
         !FileAccess::exists(data)
             ? FileAccess::Result::success()
-            : FileAccess::rewriteThrough(data, State.BaseDir + QStringLiteral("Projects\\DummyData.txt"),
+            : RewriteStore(data, State.BaseDir + QStringLiteral("Projects\\DummyData.txt"),
                                          [&](QIODevice& in, QIODevice& out) {
                                              return ItemRewrite::copyWithout(in, out, doomed);
                                          });

@@ -1,13 +1,15 @@
 // The item store of the current project: the wardrobe list, the item table
 // and painting one stored item onto the figure.
 #include "shell/Form1.h"
+#include "toolkit/Cp1252.h"
 #include "toolkit/FileAccess.h"
 #include "toolkit/LineReader.h"
 #include "wardrobe/ItemFormat.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+
+#include <limits>
 
 namespace {
 
@@ -27,25 +29,60 @@ bool Form1::OpenStoreFile(QFile& file, const QString& name)
     return opened.ok;
 }
 
+// The index of the item data file of the given name: the one kept when the
+// file is still the file indexed, else made by one pass over it. Null when
+// the file is there but cannot be read; a missing file has an empty index.
+const ItemIndex* Form1::StoreIndex(const QString& name)
+{
+    const QString path = FileAccess::resolvePath(State.BaseDir + kFolder + name);
+    if (const ItemIndex* kept = storeIndex_.find(path))
+        return kept;
+    static const ItemIndex kEmpty;
+    // Stamped before reading: a change made while it is read shows next time.
+    const ItemIndexCache::Stamp stamp = ItemIndexCache::stampOf(path);
+    QFile data;
+    if (!OpenStoreFile(data, State.BaseDir + kFolder + name))
+        return QFileInfo(data.fileName()).isFile() ? nullptr : &kEmpty;
+    ItemIndex index;
+    if (!ItemIndex::scan(data, index)) {
+        Report(MsgFileUnreadable, data.fileName() + QStringLiteral(": ") + data.errorString());
+        return nullptr;
+    }
+    return storeIndex_.keep(path, stamp, std::move(index));
+}
+
+// Rewrites the item data file through copy and keeps the index of the
+// bytes written, so that the list and the table that follow a change of
+// the wardrobe need no further pass over the file.
+FileAccess::Result Form1::RewriteStore(const QString& name, const QString& tempName,
+                                       const FileAccess::CopyFunction& copy)
+{
+    ItemIndex::Builder builder;
+    const FileAccess::Result result = FileAccess::rewriteThrough(name, tempName, [&](QIODevice& in, QIODevice& out) {
+        IndexingWriter indexed(out, builder);
+        return copy(in, indexed);
+    });
+    if (result) {
+        const QString path = FileAccess::resolvePath(name);
+        storeIndex_.keep(path, ItemIndexCache::stampOf(path), builder.finish());
+    }
+    return result;
+}
+
 // Lists every heading of the item data file with its line number. The
 // table is written whole and then put in place, so a failure leaves the old
 // table, which painting can do without.
 void Form1::RebuildItemTable()
 {
     State.ItemLineNumber = 0;
-    QFile data;
-    const QString dataName = State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".DATA");
     // A table made from a file that could not be read would lose every entry.
-    if (!OpenStoreFile(data, dataName) && QFileInfo(data.fileName()).isFile())
+    const ItemIndex* index = StoreIndex(State.ProjectBaseName + QStringLiteral(".DATA"));
+    if (!index)
         return;
-    LineReader reader(data);
     QByteArray table;
-    while (!reader.atEnd()) {
-        const QByteArray line = reader.readLineBytes();
-        ++State.ItemLineNumber;
-        if (line.startsWith(ItemFormat::kHeadingPrefix))
-            table += line + "\r\n" + ItemFormat::numberLine(State.ItemLineNumber) + "\r\n";
-    }
+    for (const ItemIndex::Heading& heading : index->headings())
+        table += Cp1252::encode(heading.text) + "\r\n" + ItemFormat::numberLine(heading.line) + "\r\n";
+    State.ItemLineNumber = int(qMin<qint64>(index->lineCount(), std::numeric_limits<int>::max()));
     const QString tableName = State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".TABLE");
     QByteArray old;
     if (FileAccess::readAll(tableName, old) && old == table)
@@ -58,15 +95,12 @@ void Form1::RebuildItemTable()
 void Form1::FillWardrobeList()
 {
     Wardrobe->Clear();
-    QFile data;
-    OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile);
-    LineReader reader(data);
-    while (!reader.atEnd()) {
-        State.LineBuffer = reader.readLine();
-        if (ItemFormat::isHeading(State.LineBuffer))
-            Wardrobe->AddItem(State.LineBuffer.mid(6, kMaxListedName));
+    if (const ItemIndex* index = StoreIndex(State.WardrobeFile)) {
+        for (const ItemIndex::Heading& heading : index->headings())
+            Wardrobe->AddItem(heading.text.mid(6, kMaxListedName));
+        if (index->lineCount() > 0)
+            State.LineBuffer = index->lastLine();
     }
-    data.close();
     FillOutfitList();
 }
 
@@ -88,26 +122,52 @@ void Form1::LocateItem()
 }
 
 // Paints CurrentItemName over what BodyPic shows, moved by the shifts. The
-// table says where to start looking; the search goes on from there to the
-// end of the file, so a missing or stale table only costs time.
+// table says where to start looking, two lines before the heading it
+// names; the search goes on from there to the end of the file, so a
+// missing or stale table only makes it start earlier or find nothing. The
+// index of the file tells where the first matching heading from there on
+// stands, so only the item's own lines are read.
 void Form1::DrawItem()
 {
     LocateItem();
-    const int start = State.ItemLineNumber;
-    QFile data;
-    OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile);
-    LineReader reader(data);
-    for (State.SkipCounter = 1; State.SkipCounter <= start - 3 && !reader.atEnd(); ++State.SkipCounter)
-        reader.readLineBytes();
-
-    const QString heading = QLatin1String(ItemFormat::kHeadingPrefix) + State.CurrentItemName;
-    bool found = false;
-    while (!found && !reader.atEnd()) {
-        State.ItemHeadLine = reader.readLine();
-        found = State.ItemHeadLine == heading;
+    const qint64 start = State.ItemLineNumber;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const ItemIndex* index = StoreIndex(State.WardrobeFile);
+        if (!index || DrawIndexedItem(*index, start))
+            return;
+        // The heading is not where the index says: the file was changed
+        // without its size or times telling it. It is indexed again.
+        storeIndex_.forget();
     }
-    if (!found)
-        return;
+}
+
+// False when the index does not fit the file.
+bool Form1::DrawIndexedItem(const ItemIndex& index, qint64 start)
+{
+    const qint64 skipped = qBound<qint64>(0, start - 3, index.lineCount());
+    State.SkipCounter = int(skipped + 1);
+    const QString heading = QLatin1String(ItemFormat::kHeadingPrefix) + State.CurrentItemName;
+    const ItemIndex::Heading* found = index.find(heading, skipped + 1);
+    if (!found) {
+        // The search read every line from its start to the end of the file.
+        if (skipped < index.lineCount())
+            State.ItemHeadLine = index.lastLine();
+        return true;
+    }
+    QFile data;
+    if (!OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile))
+        return true;
+    char before = '\n';
+    if (found->offset > 0 && (!data.seek(found->offset - 1) || !data.getChar(&before)))
+        return false;
+    if (before != '\n' && before != '\r')
+        return false;
+    if (!data.seek(found->offset))
+        return false;
+    LineReader reader(data);
+    if (reader.readLine() != heading)
+        return false;
+    State.ItemHeadLine = heading;
 
     State.HeaderLine = reader.readLine();
     State.OffsetX = ItemFormat::numericValue(reader.readLine());
@@ -115,6 +175,7 @@ void Form1::DrawItem()
     State.ItemReserved = ItemFormat::numericValue(reader.readLine());
     State.HeaderLine = reader.readLine();
     PaintItemPixels(reader);
+    return true;
 }
 
 // The pixel lines of one record, up to its end line. A pixel whose fields

@@ -8,25 +8,27 @@
 
 namespace {
 
-// Collects lines and writes them to the device in large pieces.
+// Collects lines and writes them to the device in large pieces; each line
+// gets CR LF, whatever ended it in the old file.
 class LineWriter {
 public:
-    explicit LineWriter(QIODevice& out) : out_(out) {}
-    void write(const QByteArray& line)
+    explicit LineWriter(QIODevice& out) : out_(out) { buffer_.reserve(kPiece + 4096); }
+    void write(QByteArrayView line)
     {
-        buffer_ += line;
-        buffer_ += "\r\n";
-        if (buffer_.size() >= (1 << 20))
+        buffer_.append(line);
+        buffer_.append("\r\n", 2);
+        if (buffer_.size() >= kPiece)
             flush();
     }
     bool flush()
     {
         ok_ = ok_ && out_.write(buffer_) == buffer_.size();
-        buffer_.clear();
+        buffer_.resize(0);
         return ok_;
     }
 
 private:
+    static constexpr qsizetype kPiece = 1 << 20;
     QIODevice& out_;
     QByteArray buffer_;
     bool ok_ = true;
@@ -42,12 +44,12 @@ bool copyShifted(QIODevice& in, QIODevice& out, const QString& heading, int shif
     LineReader reader(in);
     LineWriter writer(out);
     while (!reader.atEnd()) {
-        const QByteArray line = reader.readLineBytes();
+        const QByteArrayView line = reader.readLineView();
         writer.write(line);
         if (line != wanted)
             continue;
         if (!reader.atEnd())
-            writer.write(reader.readLineBytes());  // the separator
+            writer.write(reader.readLineView());  // the separator
         for (int shift : {shiftX, shiftY}) {
             if (reader.atEnd())
                 break;
@@ -65,13 +67,13 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     LineReader reader(in);
     LineWriter writer(out);
     while (!reader.atEnd()) {
-        QByteArray line = reader.readLineBytes();
+        QByteArrayView line = reader.readLineView();
         if (line == wanted) {
-            while (!reader.atEnd() && reader.readLineBytes() != endLine) {
+            while (!reader.atEnd() && reader.readLineView() != endLine) {
             }
             if (reader.atEnd())
                 break;
-            line = reader.readLineBytes();
+            line = reader.readLineView();
         }
         writer.write(line);
     }
