@@ -14,7 +14,8 @@
 
 namespace {
 constexpr qint64 kScanChunk = 1 << 18;
-constexpr QByteArrayView kPrefix(ItemFormat::kHeadingPrefix);
+// Its length given, so that no build needs the text at compile time.
+constexpr QByteArrayView kPrefix(ItemFormat::kHeadingPrefix, sizeof(ItemFormat::kHeadingPrefix) - 1);
 }  // namespace
 
 void ItemIndex::Builder::beginLine(qint64 offset)
