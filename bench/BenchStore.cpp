@@ -46,13 +46,19 @@ BenchStore::BenchStore(const Shape& shape) : shape_(shape)
         const QByteArray record = ItemFormat::record(itemName(i), 0, 0, 1, itemPicture(shape, random), Colour::Purple);
         table += "ITEM: " + itemName(i).toLatin1() + "\r\n" + ItemFormat::numberLine(line) + "\r\n";
         line += record.count('\n');
+        records_.append({data.size(), record.size(), int(record.count('\n')) - 7});
         data += record;
-        if (i % qMax(1, shape.items / 10) == 0 && outfit.count('\n') <= 10)
-            outfit += itemName(i).toLatin1() + "\r\n";
     }
+    for (const QString& name : tenSpread(shape.items))
+        outfit += name.toLatin1() + "\r\n";
     writeFile(path("Projects/Default.Data"), data);
     writeFile(path("Projects/Default.Table"), table);
     writeFile(path("Projects/Default.Outfit"), outfit);
+    BenchStore::Shape opaque = shape;
+    opaque.opaque = 1.0;
+    QDir().mkpath(path("Pictures"));
+    if (!itemPicture(opaque, random).save(picturePath(), "BMP"))
+        qFatal("cannot write the picture to import");
     // The generated files are kept beside, for restore() after a change.
     QDir().mkpath(path("generated"));
     for (const QString& name : kStoreFiles)
@@ -64,9 +70,25 @@ QString BenchStore::path(const QString& relative) const
     return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
 }
 
-QString BenchStore::itemName(int index) const { return QStringLiteral("Item %1").arg(index, 3, 10, QLatin1Char('0')); }
+QString BenchStore::itemName(int index) { return QStringLiteral("Item %1").arg(index, 3, 10, QLatin1Char('0')); }
 
-qint64 BenchStore::dataSize() const { return QFile(path("Projects/Default.Data")).size(); }
+QList<int> BenchStore::tenSpreadIndices(int items)
+{
+    QList<int> indices;
+    for (int i = 0; i < 10; ++i)
+        indices.append(i * items / 10);
+    return indices;
+}
+
+QStringList BenchStore::tenSpread(int items)
+{
+    QStringList names;
+    for (const int index : tenSpreadIndices(items))
+        names.append(itemName(index));
+    return names;
+}
+
+qint64 BenchStore::dataSize() const { return QFile(dataPath()).size(); }
 
 void BenchStore::restore() const
 {

@@ -1,22 +1,36 @@
-// The operations a person triggers in the window, timed end to end through
-// Form1 on the offscreen platform, on a generated large and typical store.
+// The operations a person triggers in the window, on a generated large and
+// typical store: each timed through Form1 on the offscreen platform, as
+// its limit and as the line-by-line reference, then the peak memory; a
+// table of the ratios follows the console report.
 #include "BenchStore.h"
-#include "shell/Form1.h"
+#include "PeakMemory.h"
+#include "RatioReporter.h"
+#include "Runs.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QtTest>
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <cstring>
+#include <string>
 
 namespace {
 
-const BenchStore& store(int which)
+struct Store {
+    const char* name;
+    const BenchStore::Shape& shape;
+};
+const Store kStores[] = {{"large", BenchStore::kLarge}, {"typical", BenchStore::kTypical}};
+
+// Each store is generated once, when a run first needs it.
+const BenchStore& store(const BenchStore::Shape& shape)
 {
-    static BenchStore large(BenchStore::kLarge), typical(BenchStore::kTypical);
-    return which == 0 ? large : typical;
+    if (&shape == &BenchStore::kLarge) {
+        static const BenchStore large(shape);
+        return large;
+    }
+    static const BenchStore typical(shape);
+    return typical;
 }
 
 void describe(benchmark::State& state, const BenchStore& s)
@@ -27,123 +41,51 @@ void describe(benchmark::State& state, const BenchStore& s)
                        .toStdString());
 }
 
-// A window started on the store, in the dressing panel.
-std::unique_ptr<Form1> dressingWindow(const BenchStore& s)
-{
-    QDir::setCurrent(s.path());
-    auto window = std::make_unique<Form1>();
-    QTest::mouseClick(window->LetsGo, Qt::LeftButton);
-    return window;
-}
+struct Operation {
+    const char* name;
+    Run Runs::*run;
+};
+const Operation kOperations[] = {
+    {"StartUp", &Runs::startUp},           {"WardrobeClick", &Runs::wardrobeClick}, {"DressedClick", &Runs::dressedClick},
+    {"AddToWardrobe", &Runs::addToWardrobe}, {"UpdateItem", &Runs::updateItem},     {"DeleteItem", &Runs::deleteItem},
+    {"LoadOutfit", &Runs::loadOutfit},
+};
 
-void clickEntry(QListWidget* list, int row)
+void registerAll()
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-int rowOf(const ListBox* list, const QString& text)
-{
-    for (int i = 0; i < list->ListCount(); ++i)
-        if (list->List(i) == text)
-            return i;
-    return -1;
-}
-
-void StartUp(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    QDir::setCurrent(s.path());
-    describe(state, s);
-    for (auto _ : state) {
-        Form1 window;
-        benchmark::DoNotOptimize(window.Wardrobe->ListCount());
-    }
-}
-
-void WardrobeClickOnLastItem(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    auto w = dressingWindow(s);
-    const int last = rowOf(w->Wardrobe, s.itemName(s.shape().items - 1));
-    describe(state, s);
-    for (auto _ : state)
-        clickEntry(w->Wardrobe, last);
-}
-
-void DressedClickWithTenWorn(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    auto w = dressingWindow(s);
-    describe(state, s);
-    for (int i = 0; i < 10; ++i) {
-        clickEntry(w->Wardrobe, rowOf(w->Wardrobe, s.itemName(i * s.shape().items / 10)));
-        QTest::mouseClick(w->DressItem, Qt::LeftButton);
-    }
-    for (auto _ : state) {
-        state.PauseTiming();
-        w->State.PictureMark = QStringLiteral("7");  // as after a click in the wardrobe
-        state.ResumeTiming();
-        clickEntry(w->Dressed, 0);
-    }
-}
-
-void LoadOutfitOfTen(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    auto w = dressingWindow(s);
-    describe(state, s);
-    for (auto _ : state)
-        clickEntry(w->OutfitList, 0);
-}
-
-void UpdateFirstItem(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    auto w = dressingWindow(s);
-    const int first = rowOf(w->Wardrobe, s.itemName(0));
-    describe(state, s);
-    for (auto _ : state) {
-        state.PauseTiming();
-        clickEntry(w->Wardrobe, first);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
-        state.ResumeTiming();
-        QTest::mouseClick(w->UpdateItem, Qt::LeftButton);
-    }
-    s.restore();
-}
-
-void DeleteMiddleItem(benchmark::State& state)
-{
-    const BenchStore& s = store(int(state.range(0)));
-    describe(state, s);
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.restore();
-        auto w = dressingWindow(s);
-        clickEntry(w->Wardrobe, rowOf(w->Wardrobe, s.itemName(s.shape().items / 2)));
-        QTest::mouseClick(w->DeleteSkirt, Qt::LeftButton);
-        state.ResumeTiming();
-        QTest::mouseClick(w->SayYes, Qt::LeftButton);
-    }
-    s.restore();
+    const std::pair<const char*, const Runs*> ways[] = {
+        {"program", &kProgramRuns}, {"limit", &kLimitRuns}, {"reference", &kReferenceRuns}};
+    for (const Operation& operation : kOperations)
+        for (const Store& s : kStores)
+            for (const auto& [way, runs] : ways) {
+                const Run run = runs->*operation.run;
+                const std::string name = std::string(operation.name) + "/" + s.name + "/" + way;
+                benchmark::RegisterBenchmark(name.c_str(), [run, &s](benchmark::State& state) {
+                    const BenchStore& generated = store(s.shape);
+                    describe(state, generated);
+                    run(state, generated);
+                })->Unit(benchmark::kMillisecond);
+            }
+    for (const Store& s : kStores)
+        benchmark::RegisterBenchmark((std::string("PeakMemory/") + s.name).c_str(), [&s](benchmark::State& state) {
+            const BenchStore& generated = store(s.shape);
+            describe(state, generated);
+            PeakMemory::measure(state, generated);
+        })->Unit(benchmark::kMillisecond)->Iterations(1);
 }
 
 }  // namespace
-
-BENCHMARK(StartUp)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(WardrobeClickOnLastItem)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(DressedClickWithTenWorn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(LoadOutfitOfTen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(UpdateFirstItem)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(DeleteMiddleItem)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], PeakMemory::kChildFlag) == 0)
+        return PeakMemory::runOperations(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    registerAll();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }
