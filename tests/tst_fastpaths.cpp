@@ -327,6 +327,12 @@ QList<Store> stores()
                                     " 4  4 ", " 16711680  5  5 "}) +
              torn,
          {}},
+        {"pixel fields spaced, signed and split across lines otherwise than written",
+         rawRecord("Torn", 10, 20, {"255 0 0 16711680", "1 1", "+255  2  +2", "255,3,3", "255\t4 4", "   ", "  65280   5   5   ",
+                                    "0000000000000000255 6 6", "000000000000000255 7 7", "-0 8 8", " 255  9", "  9 ",
+                                    "255 10 10 255 11 11"}) +
+             torn,
+         {}},
         {"a line like a heading among the pixels ends the record",
          rawRecord("Torn", 10, 20, {" 255  0  0 ", "  ITEM: Ghost", " 255  1  1 "}) + torn, {}},
         {"a record without its end line, another record after it", openRecordStore(), {}},

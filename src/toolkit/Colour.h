@@ -13,7 +13,11 @@ constexpr int NeutralGrey = 6579300;
 
 constexpr int rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
-QRgb toQRgb(int colour);
+// Inline: painting an item converts every one of its pixels.
+constexpr QRgb toQRgb(int colour)
+{
+    return 0xFF000000u | (QRgb(colour & 0xFF) << 16) | (QRgb(colour) & 0xFF00u) | ((QRgb(colour) >> 16) & 0xFFu);
+}
 QColor toQColor(int colour);
 int fromQRgb(QRgb rgb);
 int fromQColor(const QColor& colour);

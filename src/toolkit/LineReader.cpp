@@ -43,13 +43,15 @@ bool LineReader::more()
         eof_ = true;
         return false;
     }
+    // The unread bytes move to the front by hand: QByteArray::remove would
+    // leave the room in front, and the resize below allocate anew.
+    const qsizetype kept = buffer_.size() - pos_;
     if (pos_ > 0) {
-        buffer_.remove(0, pos_);
+        std::memmove(buffer_.data(), buffer_.constData() + pos_, size_t(kept));
         if (lineEnd_ >= 0)
             lineEnd_ -= pos_;
         pos_ = 0;
     }
-    const qsizetype kept = buffer_.size();
     buffer_.resize(kept + kChunk);
     const qint64 got = device_.read(buffer_.data() + kept, kChunk);
     buffer_.resize(kept + qMax<qint64>(got, 0));
@@ -120,6 +122,14 @@ QByteArrayView LineReader::readLineView()
         ++pos_;
     lineEnd_ = -1;
     return line;
+}
+
+QByteArrayView LineReader::peekLine()
+{
+    if (!ensureLine())
+        return {};
+    const qsizetype end = lineEnd_ < 0 ? buffer_.size() : lineEnd_;
+    return QByteArrayView(buffer_.constData() + pos_, end - pos_);
 }
 
 QString LineReader::readLine() { return Cp1252::decode(readLineView().toByteArray()); }

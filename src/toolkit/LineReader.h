@@ -37,6 +37,19 @@ public:
     // empty view at the end.
     QByteArrayView readLineView();
 
+    // The bytes from the reading position up to the next line end, left
+    // unread: readLineView() then takes them. Valid until the next read.
+    QByteArrayView peekLine();
+
+    // Takes the lines that stand whole in the buffer, each ended by CR LF,
+    // up to the first for which stop(line) is true or that ends otherwise;
+    // that line is left unread. Returns the bytes taken, line ends
+    // included; valid until the next read. Empty when the next line is such
+    // a line or not yet read in. A copy that changes only a few lines passes
+    // everything else on this way, without looking at it line by line.
+    template <class Stop>
+    QByteArrayView readCrLfLines(Stop&& stop);
+
     // The next line without its line end, as bytes; an empty array at the end.
     QByteArray readLineBytes() { return readLineView().toByteArray(); }
 
@@ -71,3 +84,29 @@ private:
 
 // The first carriage return or line feed in [from, to), or to.
 const char* findLineEnd(const char* from, const char* to);
+
+template <class Stop>
+QByteArrayView LineReader::readCrLfLines(Stop&& stop)
+{
+    if (!ensureLine())
+        return {};
+    const char* const begin = buffer_.constData() + pos_;
+    const char* const end = buffer_.constData() + buffer_.size();
+    const char* p = begin;
+    qint64 lines = 0;
+    for (;;) {
+        const char* lineEnd = findLineEnd(p, end);
+        if (end - lineEnd < 2 || lineEnd[0] != '\r' || lineEnd[1] != '\n' ||
+            stop(QByteArrayView(p, lineEnd - p)))
+            break;
+        p = lineEnd + 2;
+        ++lines;
+    }
+    if (p == begin)
+        return {};
+    pos_ += p - begin;
+    lineEnd_ = -1;
+    lines_ += lines;
+    atLineStart_ = true;
+    return QByteArrayView(begin, p - begin);
+}

@@ -74,6 +74,23 @@ void PictureBox::PSet(int x, int y, int colour)
     }
 }
 
+PictureBox::Pixels PictureBox::pixels()
+{
+    resizeSurface();
+    Pixels pixels;
+    if (surface_.isNull())
+        return pixels;
+    pixels.bits_ = reinterpret_cast<QRgb*>(surface_.bits());
+    pixels.stride_ = surface_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    pixels.width_ = surface_.width();
+    pixels.height_ = surface_.height();
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
+    return pixels;
+}
+
 void PictureBox::AndCopyFrom(const PictureBox& source, int sourceX, int sourceY, int width,
                              int height, int x, int y)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "toolkit/Colour.h"
 #include "toolkit/Controls.h"
 
 #include <QImage>
@@ -41,6 +42,25 @@ public:
     int Point(int x, int y) const;
     // Sets a surface pixel; outside the surface nothing happens.
     void PSet(int x, int y, int colour);
+
+    // Writes straight to the surface's scan lines, for the many thousand
+    // pixels of an item; the same as PSet for each, with one repaint
+    // request for all. Valid until the box is resized or repainted.
+    class Pixels {
+    public:
+        void set(qint64 x, qint64 y, int colour)
+        {
+            if (quint64(x) < quint64(width_) && quint64(y) < quint64(height_))
+                bits_[y * stride_ + x] = Colour::toQRgb(colour);
+        }
+
+    private:
+        friend class PictureBox;
+        QRgb* bits_ = nullptr;
+        qsizetype stride_ = 0;
+        int width_ = 0, height_ = 0;
+    };
+    Pixels pixels();
     // Each pixel of the rectangle at (x, y) becomes its own colour ANDed
     // with the pixel of source's surface at (sourceX, sourceY) + the same
     // distance. Parts outside either surface are left out.

@@ -5,6 +5,7 @@
 #include "toolkit/FileAccess.h"
 #include "toolkit/LineReader.h"
 #include "wardrobe/ItemFormat.h"
+#include "wardrobe/PixelLines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -183,28 +184,13 @@ bool Form1::DrawIndexedItem(const ItemIndex& index, qint64 start)
 // the rest of its line; a heading ends a record that lacks its end line.
 void Form1::PaintItemPixels(LineReader& reader)
 {
-    const QString endLine = QLatin1String(ItemFormat::kEndLine);
     const qint64 dx = qint64(State.OffsetX) + State.ItemShiftX;
     const qint64 dy = qint64(State.OffsetY) + State.ItemShiftY;
-    while (!reader.atEnd()) {
-        const LineReader::Field colour = reader.readField();
-        if (colour == endLine || (!colour.isNumber && ItemFormat::isHeading(colour.text)))
-            break;
-        if (!colour.isNumber) {
-            reader.skipRestOfLine();
-            continue;
-        }
-        const LineReader::Field x = reader.readField();
-        const LineReader::Field y = reader.readField();
-        if (!x.isNumber || !y.isNumber) {
-            reader.skipRestOfLine();
-            continue;
-        }
-        const qint64 px = x.number + dx, py = y.number + dy;
-        if (colour.number >= 0 && colour.number <= 0xFFFFFF && px >= 0 && py >= 0 && px < BodyPic->ScaleWidth() &&
-            py < BodyPic->ScaleHeight())
-            BodyPic->PSet(int(px), int(py), int(colour.number));
-    }
+    PictureBox::Pixels body = BodyPic->pixels();
+    PixelLines::read(reader, [&body, dx, dy](qint64 colour, qint64 x, qint64 y) {
+        if (colour >= 0 && colour <= 0xFFFFFF)
+            body.set(x + dx, y + dy, int(colour));
+    });
 }
 
 // A click in the wardrobe shows that item alone on the bare body.

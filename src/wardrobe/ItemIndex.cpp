@@ -18,15 +18,6 @@ constexpr qint64 kScanChunk = 1 << 18;
 constexpr QByteArrayView kPrefix(ItemFormat::kHeadingPrefix, sizeof(ItemFormat::kHeadingPrefix) - 1);
 }  // namespace
 
-void ItemIndex::Builder::beginLine(qint64 offset)
-{
-    ++lines_;
-    lineStart_ = offset;
-    inLine_ = true;
-    candidate_ = true;
-    current_.resize(0);
-}
-
 void ItemIndex::Builder::endLine()
 {
     inLine_ = false;
@@ -52,44 +43,70 @@ void ItemIndex::Builder::consider(QByteArrayView part)
     }
 }
 
+// Most lines begin and end within one piece; they are looked at in place,
+// and only a line that runs on into the next piece is kept in part.
 void ItemIndex::Builder::feed(QByteArrayView bytes)
 {
     const char* const start = bytes.data();
     const char* const stop = start + bytes.size();
-    const bool continuing = inLine_;
-    const char* continuedTo = stop;  // where a line begun in an earlier piece ends
-    const char* begunAt = nullptr;   // the last line begun in this piece
-    const char* endedAt = stop;
-    for (const char* p = start; p < stop;) {
-        if (skipLineFeed_) {
-            skipLineFeed_ = false;
-            if (*p == '\n') {
-                ++p;
-                continue;
-            }
-        }
-        if (!inLine_) {
-            beginLine(offset_ + (p - start));
-            begunAt = p;
-            endedAt = stop;
-        }
+    const char* p = start;
+    if (skipLineFeed_ && p < stop) {
+        skipLineFeed_ = false;
+        if (*p == '\n')
+            ++p;
+    }
+    if (inLine_ && p < stop) {  // the line begun in an earlier piece
         const char* end = findLineEnd(p, stop);
         consider(QByteArrayView(p, end - p));
-        if (begunAt == nullptr)
-            continuedTo = end;
-        if (end == stop)
-            break;
-        endLine();
-        if (begunAt != nullptr)
-            endedAt = end;
-        skipLineFeed_ = *end == '\r';
-        p = end + 1;
+        lastLine_.append(p, end - p);
+        if (end < stop) {
+            endLine();
+            p = skipLineEnd(end, stop);
+        } else {
+            p = stop;
+        }
     }
-    if (begunAt != nullptr)
-        lastLine_ = QByteArray(begunAt, endedAt - begunAt);
-    else if (continuing)
-        lastLine_.append(start, continuedTo - start);
+    while (p < stop) {
+        const char* end = findLineEnd(p, stop);
+        ++lines_;
+        if (end == stop) {  // it runs on into the next piece
+            lineStart_ = offset_ + (p - start);
+            inLine_ = true;
+            candidate_ = true;
+            current_.resize(0);
+            consider(QByteArrayView(p, end - p));
+            lastLine_ = QByteArray(p, end - p);
+            break;
+        }
+        if (*p == kPrefix.front() && end - p >= kPrefix.size() && QByteArrayView(p, kPrefix.size()) == kPrefix)
+            headings_.append({lines_, offset_ + (p - start), Cp1252::decode(QByteArray(p, end - p))});
+        lastLineStart_ = p;
+        lastLineEnd_ = end;
+        p = skipLineEnd(end, stop);
+    }
+    if (lastLineStart_ != nullptr) {
+        // The last whole line of this piece is the last line so far, unless
+        // a line runs on from it into the next piece.
+        if (!inLine_)
+            lastLine_ = QByteArray(lastLineStart_, lastLineEnd_ - lastLineStart_);
+        lastLineStart_ = lastLineEnd_ = nullptr;
+    }
     offset_ += bytes.size();
+}
+
+// Steps over the line end at end: CR LF, or a lone CR or LF. A CR at the
+// end of the piece may have its LF in the next.
+const char* ItemIndex::Builder::skipLineEnd(const char* end, const char* stop)
+{
+    if (*end == '\r') {
+        if (end + 1 == stop) {
+            skipLineFeed_ = true;
+            return stop;
+        }
+        if (end[1] == '\n')
+            return end + 2;
+    }
+    return end + 1;
 }
 
 ItemIndex ItemIndex::Builder::finish()

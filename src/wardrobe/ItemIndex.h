@@ -26,9 +26,9 @@ public:
         ItemIndex finish();
 
     private:
-        void beginLine(qint64 offset);
         void endLine();
         void consider(QByteArrayView part);
+        const char* skipLineEnd(const char* end, const char* stop);
 
         QList<Heading> headings_;
         QByteArray current_;    // the current line while it may be a heading
@@ -39,6 +39,9 @@ public:
         bool inLine_ = false;    // a line has begun and not yet ended
         bool candidate_ = false;  // the current line may still be a heading
         bool skipLineFeed_ = false;
+        // The last whole line seen in the piece being fed.
+        const char* lastLineStart_ = nullptr;
+        const char* lastLineEnd_ = nullptr;
     };
 
     // Indexes what device holds from its reading position on; false when

@@ -20,6 +20,16 @@ public:
         if (buffer_.size() >= kPiece)
             flush();
     }
+    // Whole lines with their line ends, passed on as they are.
+    void writeLines(QByteArrayView lines)
+    {
+        if (lines.size() < kPiece - buffer_.size()) {
+            buffer_.append(lines);
+            return;
+        }
+        flush();
+        ok_ = ok_ && out_.write(lines.data(), lines.size()) == lines.size();
+    }
     bool flush()
     {
         ok_ = ok_ && out_.write(buffer_) == buffer_.size();
@@ -43,7 +53,11 @@ bool copyShifted(QIODevice& in, QIODevice& out, const QString& heading, int shif
     const QByteArray wanted = Cp1252::encode(heading);
     LineReader reader(in);
     LineWriter writer(out);
+    const auto isWanted = [&wanted](QByteArrayView line) { return line == wanted; };
     while (!reader.atEnd()) {
+        writer.writeLines(reader.readCrLfLines(isWanted));
+        if (reader.atEnd())
+            break;
         const QByteArrayView line = reader.readLineView();
         writer.write(line);
         if (line != wanted)
@@ -66,10 +80,16 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     const QByteArray endLine(ItemFormat::kEndLine);
     LineReader reader(in);
     LineWriter writer(out);
+    const auto isWanted = [&wanted](QByteArrayView line) { return line == wanted; };
+    const auto isEnd = [&endLine](QByteArrayView line) { return line == endLine; };
     while (!reader.atEnd()) {
+        writer.writeLines(reader.readCrLfLines(isWanted));
+        if (reader.atEnd())
+            break;
         QByteArrayView line = reader.readLineView();
         if (line == wanted) {
-            while (!reader.atEnd() && reader.readLineView() != endLine) {
+            // The record's lines up to its end line are dropped.
+            while (!reader.readCrLfLines(isEnd).isEmpty() || (!reader.atEnd() && reader.readLineView() != endLine)) {
             }
             if (reader.atEnd())
                 break;
