@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 QByteArray fixture(const QString& name)
@@ -81,6 +83,8 @@ void ItemStoreTest::numberLines_data()
     QTest::newRow("0") << qint64(0) << QByteArray(" 0 ");
     QTest::newRow("-3") << qint64(-3) << QByteArray("-3 ");
     QTest::newRow("white") << qint64(16777215) << QByteArray(" 16777215 ");
+    QTest::newRow("highest") << std::numeric_limits<qint64>::max() << QByteArray(" 9223372036854775807 ");
+    QTest::newRow("lowest") << std::numeric_limits<qint64>::min() << QByteArray("-9223372036854775808 ");
 }
 
 void ItemStoreTest::numberLines()

@@ -19,7 +19,7 @@ constexpr QRgb toQRgb(int colour)
     return 0xFF000000u | (QRgb(colour & 0xFF) << 16) | (QRgb(colour) & 0xFF00u) | ((QRgb(colour) >> 16) & 0xFFu);
 }
 QColor toQColor(int colour);
-int fromQRgb(QRgb rgb);
+constexpr int fromQRgb(QRgb value) { return rgb(qRed(value), qGreen(value), qBlue(value)); }
 int fromQColor(const QColor& colour);
 
 }  // namespace Colour

@@ -4,34 +4,7 @@
 
 #include <QIODevice>
 
-#include <bit>
 #include <cstring>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define TAVOLIN_SSE2 1
-#endif
-
-// Sixteen bytes at a time where the processor can: the item data file is
-// millions of short lines, and this search is most of reading it.
-const char* findLineEnd(const char* from, const char* to)
-{
-#ifdef TAVOLIN_SSE2
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    while (to - from >= 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const unsigned hits =
-            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
-        if (hits != 0)
-            return from + std::countr_zero(hits);
-        from += 16;
-    }
-#endif
-    while (from < to && *from != '\n' && *from != '\r')
-        ++from;
-    return from;
-}
 
 LineReader::LineReader(QIODevice& device) : device_(device) {}
 

@@ -3,6 +3,13 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <bit>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TAVOLIN_SSE2 1
+#endif
+
 class QIODevice;
 
 // Reads a text file line by line, as the program's readers all do: a line
@@ -82,8 +89,27 @@ private:
     bool atLineStart_ = true;
 };
 
-// The first carriage return or line feed in [from, to), or to.
-const char* findLineEnd(const char* from, const char* to);
+// The first carriage return or line feed in [from, to), or to. Sixteen
+// bytes at a time where the processor can, and inline: the item data file
+// is millions of short lines, and this search is most of reading it.
+inline const char* findLineEnd(const char* from, const char* to)
+{
+#ifdef TAVOLIN_SSE2
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    while (to - from >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const unsigned hits =
+            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+        if (hits != 0)
+            return from + std::countr_zero(hits);
+        from += 16;
+    }
+#endif
+    while (from < to && *from != '\n' && *from != '\r')
+        ++from;
+    return from;
+}
 
 template <class Stop>
 QByteArrayView LineReader::readCrLfLines(Stop&& stop)

@@ -9,19 +9,48 @@ namespace ItemFormat {
 
 namespace {
 const QByteArray kCrLf("\r\n");
+
+// Writes value as a number line's text at out; returns the end. Room for
+// 22 characters is needed.
+char* putNumber(char* out, qint64 value)
+{
+    *out++ = value < 0 ? '-' : ' ';
+    quint64 rest = value < 0 ? 0 - quint64(value) : quint64(value);
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    while (count > 0)
+        *out++ = digits[--count];
+    *out++ = ' ';
+    return out;
 }
+
+// A pixel line is written in place: a record holds one for every opaque
+// pixel, tens of thousands of them.
+void appendPixelLine(QByteArray& bytes, int colour, int x, int y)
+{
+    char line[3 * 22 + 2];
+    char* end = putNumber(putNumber(putNumber(line, colour), x), y);
+    *end++ = '\r';
+    *end++ = '\n';
+    bytes.append(line, end - line);
+}
+}  // namespace
 
 QByteArray numberLine(qint64 value)
 {
-    QByteArray text = value < 0 ? QByteArray("-") : QByteArray(" ");
-    text += QByteArray::number(value < 0 ? -value : value);
-    text += ' ';
-    return text;
+    char text[22];
+    return QByteArray(text, putNumber(text, value) - text);
 }
 
 QByteArray pixelLine(int colour, int x, int y)
 {
-    return numberLine(colour) + numberLine(x) + numberLine(y) + kCrLf;
+    QByteArray line;
+    appendPixelLine(line, colour, x, y);
+    return line;
 }
 
 bool isHeading(const QString& line) { return line.startsWith(QLatin1String(kHeadingPrefix)); }
@@ -38,11 +67,13 @@ QByteArray record(const QString& name, int offsetX, int offsetY, int reserved, c
     bytes += numberLine(reserved) + kCrLf;
     bytes += QByteArray(kSeparator) + kCrLf;
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const uchar* const top = pixels.constBits();
+    const qsizetype stride = pixels.bytesPerLine();
     for (int x = 0; x < pixels.width(); ++x) {
         for (int y = 0; y < pixels.height(); ++y) {
-            const int colour = Colour::fromQRgb(pixels.pixel(x, y));
+            const int colour = Colour::fromQRgb(reinterpret_cast<const QRgb*>(top + y * stride)[x]);
             if (colour != keyColour)
-                bytes += pixelLine(colour, x, y);
+                appendPixelLine(bytes, colour, x, y);
         }
     }
     bytes += QByteArray(kEndLine) + kCrLf;

@@ -82,7 +82,7 @@ void ItemIndex::Builder::feed(QByteArrayView bytes)
             headings_.append({lines_, offset_ + (p - start), Cp1252::decode(QByteArray(p, end - p))});
         lastLineStart_ = p;
         lastLineEnd_ = end;
-        p = skipLineEnd(end, stop);
+        p = stop - end > 1 && end[0] == '\r' && end[1] == '\n' ? end + 2 : skipLineEnd(end, stop);
     }
     if (lastLineStart_ != nullptr) {
         // The last whole line of this piece is the last line so far, unless
