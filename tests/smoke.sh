@@ -14,6 +14,10 @@ cat > "$work/session.sh" <<SESSION
 #!/bin/sh
 set -eu
 cd "$work"
+# The real window, whatever platform the caller's environment names; and a
+# failed step must not leave it running, holding the test's output open.
+unset QT_QPA_PLATFORM
+trap 'kill \${app:-} \${second:-} 2>/dev/null || true' EXIT
 HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" "$binary" &
 app=\$!
 # The window's caption carries the version line.
