@@ -43,6 +43,9 @@ private slots:
     void storingAnItem();
     void recordForEachKeyColour_data();
     void recordForEachKeyColour();
+    void seeThroughPixelsOfAPicture_data();
+    void seeThroughPixelsOfAPicture();
+    void seeThroughColourOfAGif();
     void previewOnKnownPixels();
     void autoKeyIsTakenAtStoringTime();
     void failedStoreKeepsEverything();
@@ -66,6 +69,9 @@ void ImportTest::init()
     picture(300, 400, qRgb(255, 255, 255)).save(folder_->path("Pictures/Large.BMP"), "BMP");
     picture(180, 320, qRgb(0, 200, 50)).save(folder_->path("Pictures/Green.bmp"), "BMP");
     folder_->write("Pictures/Notes.txt", "not a picture");
+    // Only listed, never loaded.
+    for (const char* name : {"Alpha.PNG", "Anim.gif", "Photo.jpg", "Scan.JPEG"})
+        folder_->write(QString("Pictures/") + name, "listed only");
     window_ = folder_->start();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -132,7 +138,7 @@ void ImportTest::choosingAFolderListsItsBitmapsAndResetsTheKey()
     QStringList listed;
     for (int i = 0; i < w.SkirtFiles->ListCount(); ++i)
         listed.append(w.SkirtFiles->List(i));
-    QCOMPARE(listed, QStringList({"Green.bmp", "Large.BMP", "Small.bmp"}));
+    QCOMPARE(listed, QStringList({"Alpha.PNG", "Anim.gif", "Green.bmp", "Large.BMP", "Photo.jpg", "Scan.JPEG", "Small.bmp"}));
     QCOMPARE(w.State.TransColor, Colour::NeutralGrey);
     QCOMPARE(w.TransColorInfo->BackColor(), Colour::NeutralGrey);
     QCOMPARE(w.Option1->BackColor(), Colour::NeutralGrey);
@@ -400,6 +406,92 @@ void ImportTest::recordForEachKeyColour()
                                 " 0  2  1 \r\n"
                                 "-------------- END ------------------\r\n";
     QCOMPARE(folder_->read("Projects/Default.Data"), before + expected);
+}
+
+// A 3 x 2 picture with an alpha channel: (0, 0) and (1, 0) are less than
+// half opaque, (1, 1) just half; (2, 0) is purple and (2, 1) white.
+QImage translucentPicture()
+{
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 0));
+    image.setPixel(0, 1, qRgba(255, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(0, 0, 255, 127));
+    image.setPixel(1, 1, qRgba(0, 0, 255, 128));
+    image.setPixel(2, 0, qRgba(255, 0, 255, 255));
+    image.setPixel(2, 1, qRgba(255, 255, 255, 255));
+    return image;
+}
+
+// Pixels less than half opaque are left out like the key colour's, and
+// show white in Clothes; a bitmap chosen afterwards keeps all its pixels.
+void ImportTest::seeThroughPixelsOfAPicture_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("pixels");
+    QTest::newRow("PNG, purple key") << "Alpha.png" << "PinkButton"
+                                     << QStringList{" 255  0  1 ", " 16711680  1  1 ", " 16777215  2  1 "};
+    QTest::newRow("PNG, white key") << "Alpha.png" << "WhiteButton"
+                                    << QStringList{" 255  0  1 ", " 16711680  1  1 ", " 16711935  2  0 "};
+    QTest::newRow("a bitmap chosen after the PNG") << "Alpha.bmp" << "PinkButton"
+                                                   << QStringList{" 255  0  0 ", " 255  0  1 ", " 16711680  1  0 ",
+                                                                  " 16711680  1  1 ", " 16777215  2  1 "};
+}
+
+void ImportTest::seeThroughPixelsOfAPicture()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, button);
+    QFETCH(QStringList, pixels);
+    QVERIFY(translucentPicture().save(folder_->path("Pictures/Alpha.png"), "PNG"));
+    QVERIFY(translucentPicture().convertToFormat(QImage::Format_RGB32).save(folder_->path("Pictures/Alpha.bmp"), "BMP"));
+    openImport();
+    Form1& w = *window_;
+    w.State.OffsetX = 100;  // over the figure's leotard
+    w.State.OffsetY = 200;
+    choose("Alpha.png");
+    QCOMPARE(w.Clothes->Point(0, 0), Colour::White);
+    QCOMPARE(w.Clothes->Point(1, 0), Colour::White);
+    QCOMPARE(w.Clothes->Point(1, 1), Colour::rgb(0, 0, 255));
+    QCOMPARE(w.BodyPic->Point(100, 200), bodyPixel(100, 200));  // white leaves the body
+    if (chosen != "Alpha.png")
+        choose(chosen);
+    click(w.control(button));  // choosing the folder reset the key
+    w.NameSkirt->setText("Veil");
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    click(w.AddToWardrobe);
+    QByteArray expected = "ITEM: Veil\r\n--------------------------------------\r\n" + ItemFormat::numberLine(100) +
+                          "\r\n" + ItemFormat::numberLine(200) + "\r\n 1 \r\n--------------------------------------\r\n";
+    for (const QString& line : pixels)
+        expected += line.toLatin1() + "\r\n";
+    expected += "-------------- END ------------------\r\n";
+    const QByteArray after = folder_->read("Projects/Default.Data");
+    QVERIFY(after.startsWith(before));
+    QCOMPARE(after.mid(before.size()), expected);
+}
+
+// A GIF's see-through colour index counts as see-through: the one pixel of
+// this GIF (black, index 0, the see-through index) is left out.
+void ImportTest::seeThroughColourOfAGif()
+{
+    folder_->write("Pictures/Clear.gif", QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff"
+                                                    "!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00"
+                                                    "\x01\x00\x00\x02\x02" "D\x01\x00;",
+                                                    43));
+    openImport();
+    Form1& w = *window_;
+    choose("Clear.gif");
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.Clothes->Point(0, 0), Colour::White);
+    click(w.PinkButton);
+    w.NameSkirt->setText("Nothing");
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    click(w.AddToWardrobe);
+    const QByteArray after = folder_->read("Projects/Default.Data");
+    QVERIFY(after.startsWith(before));
+    QVERIFY2(after.mid(before.size()).endsWith("--------------------------------------\r\n"
+                                                "-------------- END ------------------\r\n"),
+             after.mid(before.size()).constData());
 }
 
 // White leaves the body, black shows black, purple keeps red and blue.

@@ -151,6 +151,7 @@ void ProjectsTest::init()
     folder_->write("Projects/Anna.Table", "ITEM: Hat\r\n 1 \r\n");
     folder_->write("Projects/Anna.Outfit", "OUTFIT: Sunday\r\nHat\r\n");
     QVERIFY(annaBody().save(folder_->path("Projects/Anna.bmp"), "BMP"));
+    QVERIFY(annaBody().save(folder_->path("Projects/Anna.png"), "PNG"));
 }
 
 void ProjectsTest::cleanup()
@@ -478,6 +479,7 @@ void ProjectsTest::creatingAProject_data()
         << QByteArray("Zo\xeb \x80");
     QTest::newRow("a figure named like a marker") << "Mark" << "#WARDROBE#" << "Anna.bmp" << QByteArray("Mark")
                                                   << QByteArray("#WARDROBE#");
+    QTest::newRow("a PNG body picture") << "Mia" << "Mia" << "Anna.png" << QByteArray("Mia") << QByteArray("Mia");
 }
 
 void ProjectsTest::creatingAProject()

@@ -313,9 +313,9 @@ void WindowTest::designLook()
     QCOMPARE(window.ItemRename->Text(), QStringLiteral("*Dummy*"));
     QCOMPARE(window.DollyLabel->Caption(), QStringLiteral("Name of Body"));
     QCOMPARE(window.ProjectLabel->Caption(), QStringLiteral("Name of Project"));
-    QCOMPARE(window.GetBodyPic->Pattern(), QStringLiteral("*.BMP"));
+    QCOMPARE(window.GetBodyPic->Pattern(), QStringLiteral("*.BMP;*.PNG"));
     QCOMPARE(window.ProjectFileList->Pattern(), QStringLiteral("*.project"));
-    QCOMPARE(window.SkirtFiles->Pattern(), QStringLiteral("*.bmp"));
+    QCOMPARE(window.SkirtFiles->Pattern(), QStringLiteral("*.bmp;*.png;*.gif;*.jpg;*.jpeg"));
     QVERIFY(window.Wardrobe->Sorted());
     QVERIFY(!window.Dressed->Sorted());
     QVERIFY(window.EnterProjectName->alignment() & Qt::AlignHCenter);

@@ -27,7 +27,7 @@ struct Row {
     bool autoSize = false;      // a picture box that takes its picture's size
     Border border = Border::None;
     const char* caption = "";   // design caption or text
-    const char* pattern = "";   // file list pattern
+    const char* pattern = "";   // file list pattern; several are separated by ";"
     bool sorted = false;
     // Design state
     bool visible = true;

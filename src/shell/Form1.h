@@ -301,4 +301,7 @@ private:
     QString projectFileProblem_;
     // Where the records of the item data file stand, kept between clicks.
     ItemIndexCache storeIndex_;
+    // Where the picture in Clothes was see-through in its file (alpha
+    // below 128); null for a picture without an alpha channel.
+    QImage importSeeThrough_;
 };

@@ -60,6 +60,29 @@ bool beyondLimits(QSize size)
            qint64(size.width()) * size.height() > Platform::kMaxPicturePixels;
 }
 
+// A pixel less than half opaque is see-through and shows white; the rest
+// keep their colour, fully opaque.
+Platform::LoadedPicture splitAlpha(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage seeThrough(image.size(), QImage::Format_Mono);
+    seeThrough.setColor(0, qRgb(255, 255, 255));
+    seeThrough.setColor(1, qRgb(0, 0, 0));
+    seeThrough.fill(0);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) < 128) {
+                line[x] = qRgb(255, 255, 255);
+                seeThrough.setPixel(x, y, 1);
+            } else {
+                line[x] |= 0xFF000000u;
+            }
+        }
+    }
+    return {image.convertToFormat(QImage::Format_RGB32), QString(), false, seeThrough};
+}
+
 }  // namespace
 
 namespace Platform {
@@ -109,7 +132,9 @@ LoadedPicture LoadPicture(const QString& name)
     // screen, which may be far larger: what was read is measured as well.
     if (beyondLimits(image.size()))
         return {QImage(), QStringLiteral("picture too large"), true};
-    return {image.convertToFormat(QImage::Format_RGB32), QString()};
+    if (!image.hasAlphaChannel())
+        return {image.convertToFormat(QImage::Format_RGB32), QString()};
+    return splitAlpha(image);
 }
 
 void initResources()

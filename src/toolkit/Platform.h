@@ -22,12 +22,17 @@ constexpr int kMaxPictureSide = 8192;
 constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 
 struct LoadedPicture {
-    QImage image;  // null when loading failed
+    QImage image;  // null when loading failed; always opaque
     QString error;
     bool tooLarge = false;  // refused for the size its header claims
+    // For a picture with an alpha channel: a one-bit mask (Format_Mono)
+    // that is 1 where the alpha is below 128. Those pixels are white in
+    // image. Null for a picture without alpha.
+    QImage seeThrough;
 };
 
-// Loads a picture file by the handlers' path (through FileAccess).
+// Loads a picture file by the handlers' path (through FileAccess): a
+// bitmap, PNG, GIF or JPEG.
 LoadedPicture LoadPicture(const QString& name);
 
 // Makes the pictures and default files built into the program available.

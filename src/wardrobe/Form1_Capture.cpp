@@ -25,7 +25,8 @@ void Form1::AddToWardrobe_Click()
     // run on from its last line.
     const QImage shown = Clothes->surface().copy(0, 0, Clothes->ScaleWidth(), Clothes->ScaleHeight());
     const QByteArray record =
-        ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor);
+        ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor,
+                           importSeeThrough_);
     const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
     const FileAccess::Result stored =
         RewriteStore(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {

@@ -67,6 +67,7 @@ void Form1::SkirtFiles_Click()
     Warnings->setCaption(QString());
     Clothes->Cls();
     Clothes->setPicture(loaded.image);
+    importSeeThrough_ = loaded.seeThrough;
     AddToWardrobe->setEnabled(true);
     if (State.TransColorName == QLatin1String("AUTO")) {
         State.TransColor = Clothes->Point(1, 1);

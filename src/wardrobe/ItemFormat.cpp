@@ -56,7 +56,7 @@ QByteArray pixelLine(int colour, int x, int y)
 bool isHeading(const QString& line) { return line.startsWith(QLatin1String(kHeadingPrefix)); }
 
 QByteArray record(const QString& name, int offsetX, int offsetY, int reserved, const QImage& picture,
-                  int keyColour)
+                  int keyColour, const QImage& seeThrough)
 {
     QByteArray bytes;
     bytes.reserve(64 + qsizetype(picture.width()) * picture.height() * 20);
@@ -72,7 +72,7 @@ QByteArray record(const QString& name, int offsetX, int offsetY, int reserved, c
     for (int x = 0; x < pixels.width(); ++x) {
         for (int y = 0; y < pixels.height(); ++y) {
             const int colour = Colour::fromQRgb(reinterpret_cast<const QRgb*>(top + y * stride)[x]);
-            if (colour != keyColour)
+            if (colour != keyColour && !(seeThrough.valid(x, y) && seeThrough.pixelIndex(x, y) == 1))
                 appendPixelLine(bytes, colour, x, y);
         }
     }

@@ -27,9 +27,10 @@ QByteArray pixelLine(int colour, int x, int y);
 bool isHeading(const QString& line);
 
 // A whole record for the pixels of picture whose colour (in the handlers'
-// form) differs from keyColour.
+// form) differs from keyColour and that are not set in the one-bit mask
+// seeThrough (where the picture's file was see-through; may be null).
 QByteArray record(const QString& name, int offsetX, int offsetY, int reserved, const QImage& picture,
-                  int keyColour);
+                  int keyColour, const QImage& seeThrough = QImage());
 
 // The value of a number line read as a whole line: its leading number after
 // any blanks; 0 when the line has none. Values beyond the range of int are
