@@ -28,6 +28,7 @@ Form1::Form1(Start start, QWidget* parent) : QWidget(parent)
     BuildControls();
     BindControls();
     ConnectHandlers();
+    ConnectKeys();
     if (start == Start::Load)
         Form_Load();
 

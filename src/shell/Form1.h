@@ -247,6 +247,8 @@ private:
     void BuildControls();
     void BindControls();
     void ConnectHandlers();
+    // shell/Form1_Keys.cpp
+    void ConnectKeys();
     template <class T> void bind(T*& member, const char* name);
 
     // wardrobe/Form1_ItemStore.cpp
