@@ -40,22 +40,34 @@ void dressedClick(benchmark::State& state, const BenchStore& store)
     }
 }
 
-void addToWardrobe(benchmark::State& state, const BenchStore& store)
+// Times one click on the button that prepare leads up to, each time on a
+// fresh window over the store as generated; the wardrobe must then list
+// items entries.
+template <class Prepare>
+void timeClickOnFreshStore(benchmark::State& state, const BenchStore& store, Prepare prepare, Button* Form1::*button,
+                           int items, const char* failure)
 {
     for (auto _ : state) {
         state.PauseTiming();
         store.restore();
         auto window = dressingWindow(store.path());
-        prepareImport(*window, store.picturePath(), addedName());
+        prepare(*window);
         state.ResumeTiming();
-        QTest::mouseClick(window->AddToWardrobe, Qt::LeftButton);
+        QTest::mouseClick((*window).*button, Qt::LeftButton);
         state.PauseTiming();
-        if (window->Wardrobe->ListCount() != store.shape().items + 1)
-            state.SkipWithError("the item was not stored");
+        if (window->Wardrobe->ListCount() != items)
+            state.SkipWithError(failure);
         window.reset();
         state.ResumeTiming();
     }
     store.restore();
+}
+
+void addToWardrobe(benchmark::State& state, const BenchStore& store)
+{
+    const auto prepare = [&store](Form1& window) { prepareImport(window, store.picturePath(), addedName()); };
+    timeClickOnFreshStore(state, store, prepare, &Form1::AddToWardrobe, store.shape().items + 1,
+                          "the item was not stored");
 }
 
 void updateItem(benchmark::State& state, const BenchStore& store)
@@ -72,20 +84,8 @@ void updateItem(benchmark::State& state, const BenchStore& store)
 
 void deleteItem(benchmark::State& state, const BenchStore& store)
 {
-    for (auto _ : state) {
-        state.PauseTiming();
-        store.restore();
-        auto window = dressingWindow(store.path());
-        prepareDelete(*window, BenchStore::itemName(deletedIndex(store)));
-        state.ResumeTiming();
-        QTest::mouseClick(window->SayYes, Qt::LeftButton);
-        state.PauseTiming();
-        if (window->Wardrobe->ListCount() != store.shape().items - 1)
-            state.SkipWithError("the item was not deleted");
-        window.reset();
-        state.ResumeTiming();
-    }
-    store.restore();
+    const auto prepare = [&store](Form1& window) { prepareDelete(window, BenchStore::itemName(deletedIndex(store))); };
+    timeClickOnFreshStore(state, store, prepare, &Form1::SayYes, store.shape().items - 1, "the item was not deleted");
 }
 
 void loadOutfit(benchmark::State& state, const BenchStore& store)

@@ -82,6 +82,7 @@ void ItemIndex::Builder::feed(QByteArrayView bytes)
             headings_.append({lines_, offset_ + (p - start), Cp1252::decode(QByteArray(p, end - p))});
         lastLineStart_ = p;
         lastLineEnd_ = end;
+        // CR LF, the end of nearly every line, without the call.
         p = stop - end > 1 && end[0] == '\r' && end[1] == '\n' ? end + 2 : skipLineEnd(end, stop);
     }
     if (lastLineStart_ != nullptr) {

@@ -88,8 +88,13 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
             break;
         QByteArrayView line = reader.readLineView();
         if (line == wanted) {
-            // The record's lines up to its end line are dropped.
-            while (!reader.readCrLfLines(isEnd).isEmpty() || (!reader.atEnd() && reader.readLineView() != endLine)) {
+            // The record's lines up to its end line are dropped: runs of
+            // plain lines at once, any other line by itself.
+            for (;;) {
+                if (!reader.readCrLfLines(isEnd).isEmpty())
+                    continue;
+                if (reader.atEnd() || reader.readLineView() == endLine)
+                    break;
             }
             if (reader.atEnd())
                 break;
