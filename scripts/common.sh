@@ -18,9 +18,10 @@ install_missing() {
 
 # What building and running the program needs.
 BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core"
-# What the tests need beside: a virtual X server for the real window and
-# tools to find it and take its picture.
-TEST_PACKAGES="xvfb xauth xdotool imagemagick"
+# What the tests need beside: a virtual X server for the real window,
+# tools to find it and take its picture, and the validators of the desktop
+# entry and the catalogue entry an install puts in place.
+TEST_PACKAGES="xvfb xauth xdotool imagemagick desktop-file-utils appstream"
 
 # Builds into build/, or into the folder given with the CMake options that
 # follow it.

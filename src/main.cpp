@@ -13,7 +13,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The name of the data folder in the user's data location
+    // (~/.local/share/Tavolin): set here, not taken from the executable's name.
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
+    // The installed desktop entry's name, so that the desktop matches the
+    // window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVOLIN_APP_ID));
     // One look on every desktop: the window's pixels are designed, not themed.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 

@@ -39,6 +39,21 @@ void saveBmp(const QImage &img, const QString &path, QSize expected)
     report(path, ok);
 }
 
+// The desktop's icons: the icon motif drawn afresh at each size of the icon
+// theme (never a small image scaled up), with its soft edges and
+// transparency, as <size>x<size>/tavolin.png. They are installed under the
+// application id's name (desktop/CMakeLists.txt).
+void writeDesktopIcons(const QString &dir)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QString("%1/%2x%2/tavolin.png").arg(dir).arg(size);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QImage img = art::iconImage(size).convertToFormat(QImage::Format_ARGB32);
+        QImageWriter writer(path, "PNG");
+        report(path, img.size() == QSize(size, size) && writer.write(img));
+    }
+}
+
 void writeFaces(const QString &dir)
 {
     using art::FaceState;
@@ -95,6 +110,7 @@ void writeAll(const QString &root)
     writeKeysAndFlags(faces);
     QDir().mkpath(assets);
     report(assets + "/tavolin.ico", art::writeIcon(assets + "/tavolin.ico", {16, 24, 32, 48, 64}));
+    writeDesktopIcons(assets + "/icons");
     saveBmp(art::defaultBody(), root + "/defaults/Projects/Default.bmp", QSize(200, 450));
     writeClothes(root);
 }
