@@ -101,6 +101,14 @@ void DataFolderFixture::write(const QString& relative, const QByteArray& bytes) 
         file.write(bytes);
 }
 
+void DataFolderFixture::writeBitmap(const QString& relative, QSize size, QRgb colour) const
+{
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    picture.save(path(relative), "BMP");
+}
+
 QByteArray DataFolderFixture::read(const QString& relative) const
 {
     QFile file(path(relative));

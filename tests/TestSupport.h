@@ -43,6 +43,8 @@ public:
     QString path(const QString& relative = QString()) const;
 
     void write(const QString& relative, const QByteArray& bytes) const;
+    // A bitmap of one colour, in a folder made for it if need be.
+    void writeBitmap(const QString& relative, QSize size, QRgb colour) const;
     QByteArray read(const QString& relative) const;
     bool exists(const QString& relative) const;
     void remove(const QString& relative) const;

@@ -102,10 +102,7 @@ private:
 Outcome KeysTest::play(Scene scene, int key)
 {
     DataFolderFixture folder;
-    QDir(folder.path()).mkdir("Pictures");
-    QImage tiny(3, 2, QImage::Format_RGB32);
-    tiny.fill(qRgb(0, 120, 200));
-    tiny.save(folder.path("Pictures/Tiny.bmp"), "BMP");
+    folder.writeBitmap("Pictures/Tiny.bmp", QSize(3, 2), qRgb(0, 120, 200));
     auto window = folder.start();
     Form1& w = *window;
     w.show();

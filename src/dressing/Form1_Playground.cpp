@@ -39,6 +39,20 @@ void Form1::NudgeShownItem(int& shift, int step)
     DrawItem();
 }
 
+// A drag moves the item on show as the arrow pictures would, across then
+// down: the vertical move, if any, decides whether there is a change to
+// store.
+void Form1::DragShownItem(int dx, int dy)
+{
+    if (Wardrobe->ListIndex() < 0)
+        return;
+    State.ItemShiftX += dx;
+    State.ItemShiftY += dy;
+    UpdateItem->setEnabled((dy != 0 ? State.ItemShiftY : State.ItemShiftX) != 0);
+    BodyPic->Cls();
+    DrawItem();
+}
+
 void Form1::Picture1_Click() { NudgeShownItem(State.ItemShiftY, -1); }
 void Form1::Picture4_Click() { NudgeShownItem(State.ItemShiftY, +1); }
 void Form1::Picture3_Click() { NudgeShownItem(State.ItemShiftX, -1); }

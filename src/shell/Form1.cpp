@@ -27,6 +27,7 @@ Form1::Form1(Start start, QWidget* parent) : QWidget(parent)
 
     BuildControls();
     BindControls();
+    ConnectUndo();
     ConnectHandlers();
     ConnectKeys();
     if (start == Start::Load)

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/EditorState.h"
+#include "shell/WindowSnapshot.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ListBoxes.h"
 #include "toolkit/FileAccess.h"
@@ -13,6 +14,7 @@
 
 class LineReader;
 class QFile;
+class QUndoStack;
 
 // The one window. It owns every control and the one EditorState; its
 // handlers and routines live in one file per subsystem (Form1_*.cpp in the
@@ -209,6 +211,17 @@ public:
     void English_Click();
     QString FigureNameTooltip() const;
 
+    // ---- Undo and redo (shell/Form1_Undo.cpp)
+    WindowSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const WindowSnapshot& snapshot);
+    void Undo();
+    void Redo();
+    QUndoStack* undoStack() const { return undoStack_; }
+
+    // ---- Dragging on the figure (shell/Form1_Drag.cpp and the panels' files)
+    void DragImportPicture(int dx, int dy);
+    void DragShownItem(int dx, int dy);
+
     // Shows text number textNumber of the text table in Warnings, with the
     // technical detail of a failure as its tooltip.
     void ShowWarning(int textNumber, const QString& detail = QString());
@@ -241,6 +254,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // shell/Form1_Controls.cpp
@@ -249,6 +263,23 @@ private:
     void ConnectHandlers();
     // shell/Form1_Keys.cpp
     void ConnectKeys();
+    bool ArrowKey(int key);
+
+    // shell/Form1_Undo.cpp
+    void ConnectUndo();
+    void RunUndoable(void (Form1::*handler)());
+    void RunBarrier(void (Form1::*handler)());
+    void RecordStep(const WindowSnapshot& before);
+    bool CanUndoNow() const;
+    // Connects a control's signal to a handler whose change can be undone,
+    // or to one after which the history is cleared.
+    auto undoable(void (Form1::*handler)()) { return [this, handler] { RunUndoable(handler); }; }
+    auto barrier(void (Form1::*handler)()) { return [this, handler] { RunBarrier(handler); }; }
+
+    // shell/Form1_Drag.cpp
+    bool FigureDragEvent(QEvent* event);
+    bool CanDragFigure() const;
+    void UpdateFigureCursor();
     template <class T> void bind(T*& member, const char* name);
 
     // wardrobe/Form1_ItemStore.cpp
@@ -306,4 +337,12 @@ private:
     // Where the picture in Clothes was see-through in its file (alpha
     // below 128); null for a picture without an alpha channel.
     QImage importSeeThrough_;
+
+    QUndoStack* undoStack_ = nullptr;
+    static constexpr int kUndoLimit = 200;
+    // A drag on the figure: where the mouse was last, and the window as it
+    // was when the drag began (one undo step for the whole drag).
+    bool dragging_ = false;
+    QPoint dragLast_;
+    WindowSnapshot dragStart_;
 };

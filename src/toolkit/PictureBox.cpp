@@ -117,6 +117,15 @@ const QImage& PictureBox::surface() const
     return surface_;
 }
 
+void PictureBox::restoreSurface(const QImage& surface)
+{
+    resizeSurface();
+    if (surface.size() != surface_.size() || surface.format() != surface_.format())
+        return;
+    surface_ = surface;
+    update();
+}
+
 // What was painted stays where it fits.
 void PictureBox::resizeSurface() const
 {

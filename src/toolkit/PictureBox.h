@@ -68,6 +68,9 @@ public:
                      int x, int y);
 
     const QImage& surface() const;
+    // Puts back a surface taken earlier with surface(), as it was; one of
+    // another size is left out.
+    void restoreSurface(const QImage& surface);
 
 signals:
     void Click();

@@ -130,6 +130,23 @@ void Form1::SkirtDown_Click()
     PreviewItemOnBody();
 }
 
+// A drag moves the preview as the nudge buttons would by the distance
+// dragged: each direction with its own limit, across then down.
+void Form1::DragImportPicture(int dx, int dy)
+{
+    State.OffsetX += dx;
+    if (dx < 0 && State.OffsetX < 0)
+        State.OffsetX = 0;
+    if (dx > 0 && State.OffsetX > kBodyWidth - Clothes->Width())
+        State.OffsetX = kBodyWidth - Clothes->Width();
+    State.OffsetY += dy;
+    if (dy < 0 && State.OffsetY < 0)
+        State.OffsetY = 0;
+    if (dy > 0 && State.OffsetY > kBodyHeight - Clothes->Height())
+        State.OffsetY = kBodyHeight - Clothes->Height();
+    PreviewItemOnBody();
+}
+
 // The name is kept to its last 25 characters; a single blank is no name.
 void Form1::NameSkirt_Change()
 {
