@@ -1,8 +1,10 @@
-// Bringing a new item in: the import panel, the key colour, placing the
-// picture over the body, its name, and storing it in the wardrobe.
+// Bringing a new item in: the import panel, the key colour and the pixels
+// of it that lie inside the item, placing the picture over the body, its
+// name, and storing it in the wardrobe.
 #include "TestSupport.h"
 #include "toolkit/Colour.h"
 #include "wardrobe/ItemFormat.h"
+#include "wardrobe/KeyColourSafety.h"
 
 #include <QtTest>
 
@@ -20,6 +22,128 @@ QImage picture(int width, int height, QRgb background)
 }
 
 QImage keyedPicture(QRgb key);
+
+// ---- Pictures drawn in letters, one a pixel: W white, P purple, R red,
+// B blue, G green, ~ see-through in the file (white once loaded). A lower
+// case letter is a pixel of the key colour that lies inside the item: the
+// one the check must find.
+struct Drawing {
+    QImage picture;     // as the program holds it once loaded
+    QImage seeThrough;  // 1 where the file is see-through; null without any
+    QImage file;        // as saved: see-through pixels have alpha 0
+    QList<QPoint> enclosed;  // row by row
+};
+
+QRgb letterColour(QChar letter)
+{
+    switch (letter.toUpper().unicode()) {
+    case 'W': return Colour::toQRgb(Colour::White);
+    case 'P': return Colour::toQRgb(Colour::Purple);
+    case 'R': return Colour::toQRgb(Colour::rgb(255, 0, 0));
+    case 'B': return Colour::toQRgb(Colour::rgb(0, 0, 255));
+    case 'G': return Colour::toQRgb(Colour::rgb(0, 128, 64));
+    }
+    return Colour::toQRgb(Colour::White);  // '~'
+}
+
+Drawing drawing(const QStringList& rows)
+{
+    const int width = rows.first().size(), height = rows.size();
+    Drawing drawn{QImage(width, height, QImage::Format_RGB32), QImage(width, height, QImage::Format_Mono),
+                  QImage(width, height, QImage::Format_ARGB32), {}};
+    drawn.seeThrough.setColor(0, qRgb(255, 255, 255));
+    drawn.seeThrough.setColor(1, qRgb(0, 0, 0));
+    drawn.seeThrough.fill(0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QChar letter = rows.at(y).at(x);
+            drawn.picture.setPixel(x, y, letterColour(letter));
+            const bool clear = letter == QLatin1Char('~');
+            drawn.seeThrough.setPixel(x, y, clear ? 1 : 0);
+            // Blue under the see-through pixels: only the alpha may count.
+            drawn.file.setPixel(x, y, clear ? qRgba(0, 0, 255, 0) : letterColour(letter));
+            if (letter.isLower())
+                drawn.enclosed.append(QPoint(x, y));
+        }
+    }
+    if (!rows.join(QString()).contains(QLatin1Char('~')))
+        drawn.seeThrough = QImage();
+    return drawn;
+}
+
+// The same drawing with nothing expected inside: for a key colour that
+// the lower-case pixels do not have.
+QStringList nothingInside(QStringList rows)
+{
+    for (QString& row : rows)
+        row = row.toUpper();
+    return rows;
+}
+
+// A green collar round a white middle, on white.
+const QStringList kEnclosedWhite = {
+    "WWWWWWWWWW",
+    "WWWWWWWWWW",
+    "WWGGGGGGWW",
+    "WWGwwwwGWW",
+    "WWGwwwwGWW",
+    "WWGwwwwGWW",
+    "WWGwwwwGWW",
+    "WWGGGGGGWW",
+    "WWWWWWWWWW",
+    "WWWWWWWWWW",
+};
+// The collar open to the right: its middle is background.
+const QStringList kWhiteOpenToTheEdge = {
+    "WWWWWWWWWW",
+    "WWWWWWWWWW",
+    "WWGGGGGGWW",
+    "WWGWWWWGWW",
+    "WWGWWWWWWW",
+    "WWGWWWWGWW",
+    "WWGWWWWGWW",
+    "WWGGGGGGWW",
+    "WWWWWWWWWW",
+    "WWWWWWWWWW",
+};
+// White inside a see-through frame: the frame leads to the white margin,
+// not into the collar.
+const QStringList kSeeThroughFrameLeadsIn = {
+    "~~~~~~~~",
+    "~WWWWWW~",
+    "~WGGGGW~",
+    "~WGwwGW~",
+    "~WGwwGW~",
+    "~WGGGGW~",
+    "~WWWWWW~",
+    "~~~~~~~~",
+};
+// A collar round a see-through hole and some white: the white is lost,
+// the hole was meant to be see-through.
+const QStringList kSeeThroughHoleUncounted = {
+    "WWWWWWWW",
+    "WGGGGGGW",
+    "WG~~wwGW",
+    "WG~~wwGW",
+    "WGGGGGGW",
+    "WWWWWWWW",
+};
+// Purple inside a blue ring, on purple.
+const QStringList kEnclosedPurple = {
+    "PPPPPP",
+    "PBBBBP",
+    "PBppBP",
+    "PBBBBP",
+    "PPPPPP",
+};
+// Nothing but the key colour: all of it background.
+const QStringList kAllWhite = {"WWWW", "WWWW", "WWWW"};
+
+// Text 70 as the window's language file gives it, for count pixels.
+QString enclosedMessage(const Form1& w, qint64 count)
+{
+    return QString(w.State.Texts[Form1::MsgEnclosedKeyPixels]).replace("#COUNT#", QString::number(count));
+}
 
 class ImportTest : public QObject {
     Q_OBJECT
@@ -51,6 +175,16 @@ private slots:
     void failedStoreKeepsEverything();
     void unloadablePicturesAreRefused_data();
     void unloadablePicturesAreRefused();
+    void findingEnclosedKeyPixels_data();
+    void findingEnclosedKeyPixels();
+    void enclosedKeyPixelsAreMarked_data();
+    void enclosedKeyPixelsAreMarked();
+    void enclosedMarkComesAndGoes();
+    void enclosedMessageLeavesOthersAlone_data();
+    void enclosedMessageLeavesOthersAlone();
+    void enclosedMessageText_data();
+    void enclosedMessageText();
+    void markNeverReachesTheRecord();
 
 private:
     void openImport();
@@ -595,6 +729,274 @@ void ImportTest::unloadablePicturesAreRefused()
     choose("Green.bmp");
     QCOMPARE(w.Clothes->Picture().size(), QSize(180, 320));
     QCOMPARE(w.Warnings->Caption(), QString());
+}
+
+// ---- Key-colour pixels inside the item
+
+void ImportTest::findingEnclosedKeyPixels_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("key");
+    QTest::newRow("white middle of a collar, white key") << kEnclosedWhite << Colour::White;
+    QTest::newRow("the same on a purple key") << nothingInside(kEnclosedWhite) << Colour::Purple;
+    QTest::newRow("a way out to the edge") << kWhiteOpenToTheEdge << Colour::White;
+    QTest::newRow("a corner is no way out") << QStringList{"WWWWW", "WGGGW", "WGwGW", "WGGWW", "WWWWW"}
+                                            << Colour::White;
+    QTest::newRow("a winding way up, down and back") << QStringList{"GWGGGGG", "GWGWWWG", "GWGWGWG", "GWGGGWG",
+                                                                     "GWWWWWG", "GGGGGGG"}
+                                                     << Colour::White;
+    QTest::newRow("out at the right edge") << QStringList{"GGGG", "GWWW", "GGGG"} << Colour::White;
+    QTest::newRow("out at the bottom edge") << QStringList{"GGG", "GWG", "GWG"} << Colour::White;
+    QTest::newRow("a see-through frame leads in") << kSeeThroughFrameLeadsIn << Colour::White;
+    QTest::newRow("see-through pixels are not counted") << kSeeThroughHoleUncounted << Colour::White;
+    QTest::newRow("purple inside, purple key") << kEnclosedPurple << Colour::Purple;
+    QTest::newRow("red inside is no blue key") << QStringList{"BBBBB", "BGGGB", "BGRGB", "BGGGB", "BBBBB"}
+                                               << Colour::rgb(0, 0, 255);
+    QTest::newRow("blue inside, blue key") << QStringList{"RRRRR", "RGGGR", "RGbGR", "RGGGR", "RRRRR"}
+                                           << Colour::rgb(0, 0, 255);
+    QTest::newRow("all of the key colour") << kAllWhite << Colour::White;
+    QTest::newRow("one pixel") << QStringList{"W"} << Colour::White;
+}
+
+void ImportTest::findingEnclosedKeyPixels()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(int, key);
+    const Drawing drawn = drawing(rows);
+    const KeyColourSafety::Enclosed found = KeyColourSafety::findEnclosed(drawn.picture, key, drawn.seeThrough);
+    QCOMPARE(found.count, qint64(drawn.enclosed.size()));
+    QCOMPARE(found.mask.size(), drawn.picture.size());
+    QList<QPoint> marked;
+    for (int y = 0; y < found.mask.height(); ++y)
+        for (int x = 0; x < found.mask.width(); ++x)
+            if (found.mask.pixelIndex(x, y) == 1)
+                marked.append(QPoint(x, y));
+    QCOMPARE(marked, drawn.enclosed);
+
+    // The hatch covers the enclosed pixels in red or black, and nothing else.
+    const QImage hatch = KeyColourSafety::hatch(found.mask);
+    QCOMPARE(hatch.size(), drawn.picture.size());
+    for (int y = 0; y < hatch.height(); ++y) {
+        for (int x = 0; x < hatch.width(); ++x) {
+            const QRgb pixel = hatch.pixel(x, y);
+            if (drawn.enclosed.contains(QPoint(x, y)))
+                QVERIFY(pixel == Colour::toQRgb(Colour::rgb(255, 0, 0)) || pixel == Colour::toQRgb(0));
+            else
+                QCOMPARE(qAlpha(pixel), 0);
+        }
+    }
+}
+
+void ImportTest::enclosedKeyPixelsAreMarked_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("white collar middle, white key") << "EnclosedWhite.bmp" << kEnclosedWhite << "WhiteButton";
+    QTest::newRow("auto takes white from (1, 1)") << "EnclosedWhite.bmp" << kEnclosedWhite << "AutoButton";
+    QTest::newRow("the collar on a purple key")
+        << "EnclosedWhite.bmp" << nothingInside(kEnclosedWhite) << "PinkButton";
+    QTest::newRow("an open collar") << "OpenToTheEdge.bmp" << kWhiteOpenToTheEdge << "WhiteButton";
+    QTest::newRow("a see-through frame leads in")
+        << "SeeThroughFrame.png" << kSeeThroughFrameLeadsIn << "WhiteButton";
+    QTest::newRow("a see-through hole is not counted")
+        << "SeeThroughHole.png" << kSeeThroughHoleUncounted << "WhiteButton";
+    QTest::newRow("purple inside, purple key") << "EnclosedPurple.bmp" << kEnclosedPurple << "PinkButton";
+    QTest::newRow("all white") << "Plain.bmp" << kAllWhite << "WhiteButton";
+}
+
+// The count in Warnings; on the screen the enclosed pixels, and they alone,
+// drawn over in red or black; and the picture itself unchanged for every
+// read: the surface, the preview on the body.
+void ImportTest::enclosedKeyPixelsAreMarked()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, button);
+    const Drawing drawn = drawing(rows);
+    QVERIFY(drawn.file.save(folder_->path("Pictures/" + file)));
+    openImport();
+    choose(file);
+    Form1& w = *window_;
+    click(w.control(button));
+
+    const qint64 count = drawn.enclosed.size();
+    QCOMPARE(w.Warnings->Caption(), count ? enclosedMessage(w, count) : QString());
+    QCOMPARE(w.Warnings->ToolTipText(), w.Warnings->Caption());  // longer than the label's lines
+    QCOMPARE(w.Clothes->overlay().isNull(), count == 0);
+    QCOMPARE(w.Clothes->surface(), drawn.picture);
+    for (const QPoint& at : drawn.enclosed)
+        QCOMPARE(w.Clothes->Point(at.x(), at.y()), w.State.TransColor);
+    for (int y = 0; y < drawn.picture.height(); ++y) {
+        for (int x = 0; x < drawn.picture.width(); ++x) {
+            const int bx = w.State.OffsetX + x, by = w.State.OffsetY + y;
+            QCOMPARE(w.BodyPic->Point(bx, by), bodyPixel(bx, by) & Colour::fromQRgb(drawn.picture.pixel(x, y)));
+        }
+    }
+
+    const QImage shown = w.Clothes->grab().toImage();
+    QCOMPARE(shown.size(), drawn.picture.size());
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const int colour = Colour::fromQRgb(shown.pixel(x, y));
+            const QByteArray where = QByteArray::number(x) + ", " + QByteArray::number(y);
+            if (drawn.enclosed.contains(QPoint(x, y)))
+                QVERIFY2(colour == Colour::rgb(255, 0, 0) || colour == 0, where);
+            else
+                QVERIFY2(colour == Colour::fromQRgb(drawn.picture.pixel(x, y)), where);
+        }
+    }
+}
+
+// The mark and its message follow the picture and the key colour: they go
+// with a key or a picture that leaves nothing inside, stay hidden with
+// Clothes while another task is up, and come back with the panel.
+void ImportTest::enclosedMarkComesAndGoes()
+{
+    QVERIFY(drawing(kEnclosedWhite).file.save(folder_->path("Pictures/EnclosedWhite.bmp")));
+    QVERIFY(drawing(kAllWhite).file.save(folder_->path("Pictures/Plain.bmp")));
+    openImport();
+    choose("EnclosedWhite.bmp");
+    Form1& w = *window_;
+    const QString message = enclosedMessage(w, 16);
+    const auto marked = [&w] { return !w.Clothes->overlay().isNull(); };
+    QCOMPARE(w.State.TransColor, Colour::NeutralGrey);  // the folder changed
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QVERIFY(!marked());
+
+    click(w.WhiteButton);
+    QCOMPARE(w.Warnings->Caption(), message);
+    QVERIFY(marked());
+    click(w.PinkButton);
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.Warnings->ToolTipText(), QString());
+    QVERIFY(!marked());
+    QCOMPARE(w.Clothes->grab().toImage().convertToFormat(QImage::Format_RGB32), w.Clothes->surface());
+
+    click(w.WhiteButton);
+    click(w.NewProject);
+    QVERIFY(!w.Clothes->isVisible());
+    QCOMPARE(w.Warnings->Caption(), QString());
+    openImport();  // the frame says WHITE
+    QCOMPARE(w.Warnings->Caption(), message);
+    QVERIFY(marked());
+
+    choose("Plain.bmp");
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QVERIFY(!marked());
+    choose("EnclosedWhite.bmp");
+    QCOMPARE(w.Warnings->Caption(), message);
+    QVERIFY(marked());
+
+    QSignalSpy folderChanges(w.Harddrive, &DirListBox::Change);
+    w.Harddrive->setPath(folder_->path());
+    QCOMPARE(folderChanges.count(), 1);
+    QCOMPARE(w.State.TransColor, Colour::NeutralGrey);
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QVERIFY(!marked());
+}
+
+void ImportTest::enclosedMessageLeavesOthersAlone_data()
+{
+    QTest::addColumn<bool>("settingsBlocked");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("shown");  // text number; -1 for none
+    QTest::newRow("the check takes its own message away") << false << QStringList{"WhiteButton", "PinkButton"}
+                                                           << -1;
+    QTest::newRow("settings not saved, nothing enclosed")
+        << true << QStringList{"PinkButton"} << int(Form1::MsgSettingsNotSaved);
+    QTest::newRow("settings not saved, pixels enclosed: the count comes last")
+        << true << QStringList{"WhiteButton"} << int(Form1::MsgEnclosedKeyPixels);
+    QTest::newRow("a refused name stays when the key changes")
+        << false << QStringList{"WhiteButton", "AddToWardrobe", "PinkButton"} << 38;
+}
+
+void ImportTest::enclosedMessageLeavesOthersAlone()
+{
+    QFETCH(bool, settingsBlocked);
+    QFETCH(QStringList, clicks);
+    QFETCH(int, shown);
+    QVERIFY(drawing(kEnclosedWhite).file.save(folder_->path("Pictures/EnclosedWhite.bmp")));
+    openImport();
+    choose("EnclosedWhite.bmp");
+    Form1& w = *window_;
+    if (settingsBlocked) {
+        folder_->remove("Tavolin.ini");
+        QVERIFY(QDir(folder_->path()).mkdir("Tavolin.ini"));
+    }
+    for (const QString& name : clicks)
+        click(w.control(name));
+    const QString expected = shown == Form1::MsgEnclosedKeyPixels ? enclosedMessage(w, 16)
+                             : shown < 0                          ? QString()
+                                                                  : w.State.Texts[shown];
+    QCOMPARE(w.Warnings->Caption(), expected);
+}
+
+QByteArray withEmptyLine70(QByteArray bytes)
+{
+    const qsizetype start = bytes.indexOf("\r\n70 ") + 5;
+    return bytes.remove(start, bytes.indexOf("\r\n", start) - start);
+}
+
+void ImportTest::enclosedMessageText_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("fileFromBefore");  // its line 70 is empty
+    const QString english =
+        QStringLiteral("16 pixels inside the item have the see-through colour and would vanish too (hatched).");
+    const QString german =
+        QStringLiteral("16 Pixel im Stück haben die durchsichtige Farbe und würden mit verschwinden (schraffiert).");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("English") << "English" << false << english;
+    QTest::newRow("German") << "German" << false << german;
+    QTest::newRow("an English file from before the message") << "English" << true << english;
+    // The program's own German file fills in for an older one.
+    QTest::newRow("a German file from before the message") << "German" << true << german;
+}
+
+void ImportTest::enclosedMessageText()
+{
+    QFETCH(QString, flag);
+    QFETCH(bool, fileFromBefore);
+    QFETCH(QString, message);
+    const QString file = flag == "German" ? "Tavolin_GER.txt" : "Tavolin_ENG.txt";
+    if (fileFromBefore)
+        folder_->write(file, withEmptyLine70(folder_->read(file)));
+    QVERIFY(drawing(kEnclosedWhite).file.save(folder_->path("Pictures/EnclosedWhite.bmp")));
+    Form1& w = *window_;
+    click(w.control(flag));
+    QCOMPARE(w.State.Language, file);
+    QCOMPARE(w.State.Texts[Form1::MsgEnclosedKeyPixels].isEmpty(), fileFromBefore);
+    openImport();
+    choose("EnclosedWhite.bmp");
+    click(w.WhiteButton);
+    QCOMPARE(w.Warnings->Caption(), message);
+}
+
+// Stored with the mark on show, the item holds the collar's pixels: the
+// mark is on the screen only.
+void ImportTest::markNeverReachesTheRecord()
+{
+    QVERIFY(drawing(kEnclosedWhite).file.save(folder_->path("Pictures/EnclosedWhite.bmp")));
+    openImport();
+    choose("EnclosedWhite.bmp");
+    Form1& w = *window_;
+    click(w.WhiteButton);
+    QVERIFY(!w.Clothes->overlay().isNull());
+    w.NameSkirt->setText("Collar");
+    const QByteArray before = folder_->read("Projects/Default.Data");
+    click(w.AddToWardrobe);
+    QByteArray pixels;
+    for (int x = 0; x < 10; ++x)
+        for (int y = 0; y < 10; ++y)
+            if (kEnclosedWhite.at(y).at(x) == QLatin1Char('G'))
+                pixels += ItemFormat::pixelLine(Colour::rgb(0, 128, 64), x, y);
+    const QByteArray after = folder_->read("Projects/Default.Data");
+    QVERIFY(after.startsWith(before));
+    const QByteArray record = after.mid(before.size());
+    QVERIFY2(record.endsWith("--------------------------------------\r\n" + pixels +
+                             "-------------- END ------------------\r\n"),
+             record.constData());
 }
 
 }  // namespace

@@ -157,6 +157,8 @@ private slots:
     void andCopy_data();
     void andCopy();
     void andCopyTintsTheBody();
+    void overlayIsShownButNeverRead_data();
+    void overlayIsShownButNeverRead();
     void pictureBoxClick();
 
     void beepAndDoEventsHooks();
@@ -926,6 +928,57 @@ void ToolkitTest::andCopyTintsTheBody()
     const QImage shown = body->grab().toImage();
     QCOMPARE(shown.pixelColor(2, 0), QColor(0x99, 0x00, 0x33));
     QCOMPARE(shown.pixelColor(3, 0), QColor(0x99, 0x00, 0x00));
+}
+
+void ToolkitTest::overlayIsShownButNeverRead_data()
+{
+    QTest::addColumn<int>("border");
+    QTest::newRow("no border") << int(PictureBox::Border::None);
+    QTest::newRow("sunken border") << int(PictureBox::Border::Sunken);
+}
+
+// The overlay lies over the surface on the screen: reads, the AND copy and
+// the border never see it, and a new picture takes it away.
+void ToolkitTest::overlayIsShownButNeverRead()
+{
+    QFETCH(int, border);
+    QWidget window;
+    PictureBox* box = new PictureBox(&window);
+    box->setBorder(PictureBox::Border(border));
+    box->setAutoSize(true);
+    const QImage picture = patternPicture(6, 4);
+    box->setPicture(picture);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int b = box->borderWidth();
+    const QImage plain = box->grab().toImage();
+    const QImage surface = box->surface();
+
+    // One mark at (2, 1), one beyond the surface's bottom-right corner
+    // where a border would be.
+    QImage overlay(8, 6, QImage::Format_ARGB32_Premultiplied);
+    overlay.fill(Qt::transparent);
+    overlay.setPixel(2, 1, Colour::toQRgb(255));
+    overlay.setPixel(6, 4, Colour::toQRgb(16711680));
+    box->setOverlay(overlay);
+
+    QCOMPARE(box->surface(), surface);
+    QCOMPARE(box->Point(2, 1), Colour::fromQRgb(picture.pixel(2, 1)));
+    QImage marked = plain;
+    marked.setPixel(b + 2, b + 1, Colour::toQRgb(255));
+    QCOMPARE(box->grab().toImage(), marked);
+
+    PictureBox copy;
+    copy.resize(6, 4);
+    copy.setPicture(filled(6, 4, Colour::White));
+    copy.AndCopyFrom(*box, 0, 0, 6, 4, 0, 0);
+    QCOMPARE(copy.surface(), picture);
+
+    box->Cls();  // the same picture again: the mark still belongs to it
+    QCOMPARE(box->grab().toImage(), marked);
+    box->setPicture(picture);
+    QVERIFY(box->overlay().isNull());
+    QCOMPARE(box->grab().toImage(), plain);
 }
 
 void ToolkitTest::pictureBoxClick()

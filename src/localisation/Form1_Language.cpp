@@ -40,6 +40,12 @@ void Form1::SwitchLanguage(const QString& languageFile)
     ShowTaskHelpText();
 }
 
+QString Form1::AddedText(int number) const
+{
+    const QString& text = State.Texts[number];
+    return text.isEmpty() ? LanguageFile::builtInText(State.Language, number) : text;
+}
+
 void Form1::German_Click() { SwitchLanguage(QLatin1String(SettingsFile::kGermanFile)); }
 void Form1::English_Click() { SwitchLanguage(QLatin1String(SettingsFile::kEnglishFile)); }
 
@@ -104,6 +110,15 @@ QString Form1::FigureNameTooltip() const
     const QString& start = State.Texts[10];
     const qsizetype at = start.indexOf(QLatin1String("#NAME#"));
     return (at < 0 ? start : start.left(at)) + NameOfBody->Caption() + QLatin1Char(' ') + State.Texts[11];
+}
+
+// The warning about enclosed pixels of the key colour: text 70 with the
+// number in place of "#COUNT#". A text 70 without the placeholder is used
+// whole; an empty one gives way to the English words.
+QString Form1::EnclosedKeyPixelsText(qint64 count) const
+{
+    QString text = AddedText(MsgEnclosedKeyPixels);
+    return text.replace(QLatin1String("#COUNT#"), QString::number(count));
 }
 
 // The welcome text as four stacked labels: the main copy, a light copy one

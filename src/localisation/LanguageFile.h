@@ -17,4 +17,10 @@ inline constexpr char kBuiltInEnglish[] = ":/defaults/Tavolin_ENG.txt";
 // keep what they held. Returns how many lines were read.
 int read(QIODevice& in, TextTable& texts);
 
+// Text number of the language file built into the program under the name
+// languageFile (its English one when there is none of that name). Texts
+// the program added to the numbers once unused fall back on it, for
+// language files older than those texts.
+QString builtInText(const QString& languageFile, int number);
+
 }  // namespace LanguageFile

@@ -30,6 +30,7 @@ Form1::Form1(Start start, QWidget* parent) : QWidget(parent)
     ConnectUndo();
     ConnectHandlers();
     ConnectKeys();
+    ConnectExport();
     if (start == Start::Load)
         Form_Load();
 

@@ -154,6 +154,7 @@ public:
     void NameSkirt_Change();
     void PreviewItemOnBody();
     void ShowKeyColour();
+    void MarkEnclosedKeyPixels();
     void AddToWardrobe_Click();
 
     // ---- Worn list (dressing/Form1_Dressing.cpp, dressing/Form1_Reorder.cpp)
@@ -210,6 +211,25 @@ public:
     void German_Click();
     void English_Click();
     QString FigureNameTooltip() const;
+    QString EnclosedKeyPixelsText(qint64 count) const;
+    // A text the program added to a number the language files left unused:
+    // from the language file, or where an older file leaves it empty, from
+    // the one built in.
+    QString AddedText(int number) const;
+    enum AddedTextNumber {
+        TextYes = 31,
+        TextNo = 57,
+        TextItemNewName = 58,
+        TextQuestion = 59,
+        TextMessages = 66,
+        TextSaveFigure = 67,
+        TextCopyFigure = 68,
+        MsgFigureNotSaved = 69,
+    };
+
+    // ---- The figure as a picture (dressing/Form1_Export.cpp)
+    void SaveFigure();
+    void CopyFigure();
 
     // ---- Undo and redo (shell/Form1_Undo.cpp)
     WindowSnapshot TakeSnapshot() const;
@@ -250,6 +270,7 @@ public:
         MsgLeftoverNotRemoved = 53,
         MsgCharactersDropped = 55,
         MsgFileUnreadable = 56,
+        MsgEnclosedKeyPixels = 70,
     };
 
 protected:
@@ -275,6 +296,10 @@ private:
     // or to one after which the history is cleared.
     auto undoable(void (Form1::*handler)()) { return [this, handler] { RunUndoable(handler); }; }
     auto barrier(void (Form1::*handler)()) { return [this, handler] { RunBarrier(handler); }; }
+
+    // dressing/Form1_Export.cpp
+    void ConnectExport();
+    void ShowFigureMenu(const QPoint& at);
 
     // shell/Form1_Drag.cpp
     bool FigureDragEvent(QEvent* event);
@@ -337,6 +362,9 @@ private:
     // Where the picture in Clothes was see-through in its file (alpha
     // below 128); null for a picture without an alpha channel.
     QImage importSeeThrough_;
+    // The message MarkEnclosedKeyPixels last put in Warnings, so that it
+    // takes away its own message only.
+    QString enclosedKeyWarning_;
 
     QUndoStack* undoStack_ = nullptr;
     static constexpr int kUndoLimit = 200;

@@ -5,6 +5,7 @@
 #include "shell/Form1.h"
 
 #include <QAbstractItemView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
@@ -97,6 +98,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier)
             if (ArrowKey(key->key()))
                 return true;
+    }
+    if (watched == BodyPic && event->type() == QEvent::ContextMenu) {
+        ShowFigureMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
     }
     if (watched == BodyPic)
         return FigureDragEvent(event);

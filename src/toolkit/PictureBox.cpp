@@ -31,9 +31,16 @@ void PictureBox::setBorder(Border border)
 void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    overlay_ = QImage();
     if (autoSize_ && !picture_.isNull())
         resize(picture_.width() + 2 * borderWidth(), picture_.height() + 2 * borderWidth());
     Cls();
+}
+
+void PictureBox::setOverlay(const QImage& overlay)
+{
+    overlay_ = overlay;
+    update();
 }
 
 void PictureBox::setBackColor(int colour)
@@ -151,6 +158,10 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int b = borderWidth();
     painter.drawImage(b, b, surface());
+    // The border is drawn after it: an overlay larger than the surface
+    // never shows on the border.
+    if (!overlay_.isNull())
+        painter.drawImage(b, b, overlay_);
     if (border_ == Border::Flat) {
         painter.setPen(Qt::black);
         painter.drawRect(0, 0, width() - 1, height() - 1);

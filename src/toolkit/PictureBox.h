@@ -8,7 +8,8 @@
 // A picture box: it holds its Picture and a drawing surface of its inner
 // size. Cls and setting Picture put the picture back on the surface;
 // painting lands on the surface; the widget shows the surface. Pixel reads,
-// pixel writes and the AND copy work on the surface's scan lines.
+// pixel writes and the AND copy work on the surface's scan lines. An
+// overlay may lie over the surface on the screen only.
 class PictureBox : public Control<QWidget> {
     Q_OBJECT
 public:
@@ -72,6 +73,15 @@ public:
     // another size is left out.
     void restoreSurface(const QImage& surface);
 
+    // A mark shown over the surface, at its top-left corner, where the
+    // overlay is not see-through: it is painted with the widget and never
+    // lands on the surface, so Point, the AND copy and every other read see
+    // the surface alone. It belongs to the picture it marks: setting
+    // Picture takes it away. Cls keeps it, as Cls puts that picture back.
+    void setOverlay(const QImage& overlay);
+    void clearOverlay() { setOverlay(QImage()); }
+    const QImage& overlay() const { return overlay_; }
+
 signals:
     void Click();
 
@@ -88,6 +98,7 @@ private:
 
     QImage picture_;
     mutable QImage surface_;
+    QImage overlay_;
     Border border_ = Border::None;
     bool autoSize_ = false;
     bool pressed_ = false;

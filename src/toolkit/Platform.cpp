@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImageReader>
 
 #include <limits>
@@ -14,6 +15,7 @@ static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
 namespace {
 Platform::Hook beepHook;
 Platform::Hook doEventsHook;
+Platform::SaveFileHook saveFileHook;
 
 // A little-endian field of a Windows bitmap's file and info header.
 qint64 headerField(const QByteArray& head, int at, int size)
@@ -86,6 +88,15 @@ Platform::LoadedPicture splitAlpha(const QImage& picture)
 }  // namespace
 
 namespace Platform {
+
+QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
+{
+    if (saveFileHook)
+        return saveFileHook(suggested);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+void setSaveFileHook(SaveFileHook hook) { saveFileHook = std::move(hook); }
 
 void Beep()
 {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 // The few services of the platform the handlers call directly. Beeps and
 // event pumping go through hooks, so that tests can count them.
 namespace Platform {
@@ -14,6 +16,12 @@ using Hook = std::function<void()>;
 // Replaces the action behind Beep or DoEvents; an empty hook restores the real one.
 void setBeepHook(Hook hook);
 void setDoEventsHook(Hook hook);
+
+// Asks where a file is to be saved, starting at suggested; an empty
+// answer means the user cancelled. A hook stands in for the dialog in tests.
+QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
+using SaveFileHook = std::function<QString(const QString& suggested)>;
+void setSaveFileHook(SaveFileHook hook);
 
 // The largest picture the program loads; larger claims in a file's header
 // are refused before any memory is taken for them, and a picture that comes

@@ -4,6 +4,7 @@
 #include "shell/Form1.h"
 #include "toolkit/Colour.h"
 #include "toolkit/Platform.h"
+#include "wardrobe/KeyColourSafety.h"
 
 namespace {
 constexpr int kBodyWidth = 200;
@@ -32,6 +33,8 @@ void Form1::AddBMPItem_Click()
     HideAllPanels();
     ShowImportPanel();
     DeleteProject->setEnabled(false);
+    // Clothes keeps its picture, but the key may have changed with the frame.
+    MarkEnclosedKeyPixels();
 }
 
 // The key colour shows on the frame and behind the step options.
@@ -48,6 +51,7 @@ void Form1::Harddrive_Change()
     SkirtFiles->setPath(Harddrive->Path());
     State.TransColor = Colour::NeutralGrey;
     ShowKeyColour();
+    MarkEnclosedKeyPixels();
 }
 
 // Loads the chosen picture into Clothes and previews it over the body. A
@@ -79,6 +83,7 @@ void Form1::SkirtFiles_Click()
     if (Clothes->Height() > kMaxItemHeight)
         Clothes->setHeight(kMaxItemHeight);
     PreviewItemOnBody();
+    MarkEnclosedKeyPixels();
 }
 
 // Each key-colour button stores its choice as the setting for the next start.
@@ -90,11 +95,45 @@ void Form1::ChooseKeyColour(int colour, const QString& settingsWord)
     WriteIniValue();
     TransColorInfo->setCaption(State.IniValue);
     ShowKeyColour();
+    MarkEnclosedKeyPixels();
 }
 
 void Form1::AutoButton_Click() { ChooseKeyColour(Clothes->Point(1, 1), QStringLiteral("AUTO")); }
 void Form1::PinkButton_Click() { ChooseKeyColour(Colour::Purple, QStringLiteral("PURPLE")); }
 void Form1::WhiteButton_Click() { ChooseKeyColour(Colour::White, QStringLiteral("WHITE")); }
+
+// Pixels of the key colour that the picture's edge cannot reach through the
+// key colour lie inside the item (a white collar on a white key), and
+// storing would leave them out with the background. Their number goes to
+// Warnings and a hatch over Clothes shows where they are, on the screen
+// only: the preview and the stored pixels stay the picture's. The check
+// looks at the surface of Clothes, the piece of the picture that is stored,
+// with the current key colour. Pixels see-through in the file lead the
+// background on, as storing leaves them out too, but are not counted:
+// they were meant to vanish. When nothing is enclosed the hatch goes, and
+// the message too if it is still this check's: a message another handler
+// showed meanwhile stays.
+void Form1::MarkEnclosedKeyPixels()
+{
+    const KeyColourSafety::Enclosed enclosed =
+        KeyColourSafety::findEnclosed(Clothes->surface(), State.TransColor, importSeeThrough_);
+    if (enclosed.count == 0) {
+        Clothes->clearOverlay();
+        if (!enclosedKeyWarning_.isEmpty() && Warnings->Caption() == enclosedKeyWarning_) {
+            Warnings->setCaption(QString());
+            Warnings->setToolTipText(QString());
+        }
+        enclosedKeyWarning_.clear();
+        return;
+    }
+    Clothes->setOverlay(KeyColourSafety::hatch(enclosed.mask));
+    enclosedKeyWarning_ = EnclosedKeyPixelsText(enclosed.count);
+    Warnings->setLeft(230);
+    Warnings->setCaption(enclosedKeyWarning_);
+    // The message runs longer than the lines Warnings shows: all of it can
+    // be read as its tooltip.
+    Warnings->setToolTipText(enclosedKeyWarning_);
+}
 
 // Each nudge applies only its own limit, so an offset beyond the far edge
 // (taken over from a painted item) stays until the nudge towards that edge.

@@ -1,0 +1,52 @@
+// The figure as a picture of its own: saved as a PNG file or copied, from
+// the figure's menu or with Ctrl+S and Ctrl+C, exactly as BodyPic shows it.
+#include "dressing/FigureExport.h"
+#include "shell/Form1.h"
+#include "toolkit/Platform.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
+#include <QStandardPaths>
+
+// Ctrl+C in a text box copies its text, not the figure.
+void Form1::ConnectExport()
+{
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &Form1::SaveFigure);
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &Form1::CopyFigure);
+}
+
+void Form1::ShowFigureMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    QAction* save = menu.addAction(AddedText(TextSaveFigure), this, &Form1::SaveFigure);
+    save->setShortcut(QKeySequence::Save);
+    QAction* copy = menu.addAction(AddedText(TextCopyFigure), this, &Form1::CopyFigure);
+    copy->setShortcut(QKeySequence::Copy);
+    menu.exec(at);
+}
+
+// The dialog starts in the user's pictures folder with the figure's name;
+// a name typed without the extension gets it.
+void Form1::SaveFigure()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString suggested = QDir(folder).filePath(FigureExport::suggestedFileName(State.BodyName));
+    QString path = Platform::ChooseFileToSave(this, AddedText(TextSaveFigure), suggested, QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".png");
+    const FileAccess::Result saved = FigureExport::savePng(BodyPic->surface(), path);
+    if (!saved) {
+        Platform::Beep();
+        ShowWarning(MsgFigureNotSaved, saved.error);
+    }
+}
+
+void Form1::CopyFigure() { QGuiApplication::clipboard()->setImage(BodyPic->surface()); }
