@@ -100,6 +100,7 @@ void Form1::ApplyLanguageTexts()
     MoveUpList->setToolTipText(text[83]);
     MoveDownList->setToolTipText(text[84]);
     BasePic->setCaption(text[85]);
+    ApplyAccessibleNames();
 }
 
 // The tooltip of RemoveAllItems names the figure: the part of text 10 before

@@ -297,6 +297,9 @@ private:
     auto undoable(void (Form1::*handler)()) { return [this, handler] { RunUndoable(handler); }; }
     auto barrier(void (Form1::*handler)()) { return [this, handler] { RunBarrier(handler); }; }
 
+    // localisation/Form1_Accessibility.cpp
+    void ApplyAccessibleNames();
+
     // dressing/Form1_Export.cpp
     void ConnectExport();
     void ShowFigureMenu(const QPoint& at);

@@ -54,6 +54,7 @@ void Label::setCaption(const QString& caption)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+    setAccessibleCaption(caption);
 }
 
 void Label::setForeColor(int colour)

@@ -35,7 +35,43 @@ public:
     bool Enabled() const { return !this->testAttribute(Qt::WA_ForceDisabled); }
 
     QString ToolTipText() const { return this->toolTip(); }
-    void setToolTipText(const QString& text) { this->setToolTip(text); }
+    void setToolTipText(const QString& text)
+    {
+        this->setToolTip(text);
+        updateAccessibleTexts();
+    }
+
+    // What a screen reader tells of the control: its caption, else its
+    // tooltip, else the name given here; and as its description the
+    // tooltip, else that same name. Both follow every change.
+    void setAccessibleFallback(const QString& name)
+    {
+        accessibleFallback_ = name;
+        updateAccessibleTexts();
+    }
+
+protected:
+    // Subclasses with a caption pass each new one here.
+    void setAccessibleCaption(const QString& caption)
+    {
+        accessibleCaption_ = caption;
+        accessibleCaption_.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        updateAccessibleTexts();
+    }
+
+private:
+    void updateAccessibleTexts()
+    {
+        const QString tip = this->toolTip();
+        const QString name = !accessibleCaption_.trimmed().isEmpty() ? accessibleCaption_
+                             : !tip.trimmed().isEmpty()              ? tip
+                                                                     : accessibleFallback_;
+        this->setAccessibleName(name);
+        this->setAccessibleDescription(tip.trimmed().isEmpty() ? name : tip);
+    }
+
+    QString accessibleCaption_;
+    QString accessibleFallback_;
 };
 
 // Fills a widget's background with a colour of the handlers' kind.
@@ -106,7 +142,11 @@ public:
     explicit OptionButton(QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption)
+    {
+        setText(caption);
+        setAccessibleCaption(caption);
+    }
     bool Value() const { return isChecked(); }
     void setValue(bool value) { setChecked(value); }
 
@@ -125,7 +165,11 @@ public:
     explicit Frame(QWidget* parent = nullptr);
 
     QString Caption() const { return title(); }
-    void setCaption(const QString& caption) { setTitle(caption); }
+    void setCaption(const QString& caption)
+    {
+        setTitle(caption);
+        setAccessibleCaption(caption);
+    }
     int BackColor() const { return backColour(this); }
     void setBackColor(int colour) { setBackColour(this, colour); }
 };
