@@ -943,9 +943,9 @@ void ImportTest::enclosedMessageText_data()
     QTest::addColumn<QString>("flag");
     QTest::addColumn<bool>("fileFromBefore");  // its line 70 is empty
     const QString english =
-        QStringLiteral("16 pixels inside the item have the see-through colour and would vanish too (hatched).");
+        QStringLiteral("16 pixels inside will turn see-through (hatched).");
     const QString german =
-        QStringLiteral("16 Pixel im Stück haben die durchsichtige Farbe und würden mit verschwinden (schraffiert).");
+        QStringLiteral("16 Pixel innen werden durchsichtig (schraffiert).");
     QTest::addColumn<QString>("message");
     QTest::newRow("English") << "English" << false << english;
     QTest::newRow("German") << "German" << false << german;
