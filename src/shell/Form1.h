@@ -370,7 +370,7 @@ private:
     QString enclosedKeyWarning_;
 
     QUndoStack* undoStack_ = nullptr;
-    static constexpr int kUndoLimit = 200;
+    static constexpr int kUndoLimit = 64;  // each step holds up to two figures (360 KB each)
     // A drag on the figure: where the mouse was last, and the window as it
     // was when the drag began (one undo step for the whole drag).
     bool dragging_ = false;
