@@ -150,6 +150,7 @@ private slots:
     void fileChangeEndsTheHistory();
     void textBoxKeepsItsOwnUndo();
     void newEditAfterUndoDropsTheRedo();
+    void undoneNudgeCanBeMadeAgain();
 };
 
 void UndoTest::undoAndRedoWalkTheWornListEdits()
@@ -296,6 +297,25 @@ void UndoTest::newEditAfterUndoDropsTheRedo()
     redoKey(w, 0);
     COMPARE_LOOK(lookOf(w), look, QStringLiteral("redo after a new edit"));
     QCOMPARE(look.dressed, QStringList({"Summer dress", "Red shoes"}));
+}
+
+// Showing the dressed figure in between forgets which item the arrows
+// move; the undo brings that back with the item on show.
+void UndoTest::undoneNudgeCanBeMadeAgain()
+{
+    DataFolderFixture folder;
+    auto window = startWindow(folder);
+    QVERIFY(window);
+    Form1& w = *window;
+    clickEntry(w.Wardrobe, "Summer dress");
+    click(w.DressItem);
+    clickEntry(w.Wardrobe, "Red shoes");
+    click(w.Picture2);
+    const Look nudged = lookOf(w);
+    clickEntry(w.Dressed, "Summer dress");
+    undoKey(w);
+    click(w.Picture2);
+    COMPARE_LOOK(lookOf(w), nudged, QStringLiteral("the nudge made again"));
 }
 
 QTEST_MAIN(UndoTest)

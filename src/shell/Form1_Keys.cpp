@@ -1,7 +1,8 @@
 // Keys that reach the handlers as the clicks they stand for: Enter in a
 // name box presses the button that stores what it names, Delete on a worn
 // item takes it off, and the arrow keys nudge as the arrow buttons of the
-// panel on show do.
+// panel on show do. The window's event filter lives here too: it hands
+// the figure's mouse events to the drag and its right click to the menu.
 #include "shell/Form1.h"
 
 #include <QAbstractItemView>

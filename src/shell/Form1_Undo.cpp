@@ -48,6 +48,7 @@ WindowSnapshot Form1::TakeSnapshot() const
     s.dressingMark = State.DressingMark;
     s.pictureMark = State.PictureMark;
     s.itemToUpdate = State.ItemToUpdate;
+    s.currentItemName = State.CurrentItemName;
     s.dressItemTip = DressItem->ToolTipText();
     s.itemShiftX = State.ItemShiftX;
     s.itemShiftY = State.ItemShiftY;
@@ -74,6 +75,7 @@ void Form1::RestoreSnapshot(const WindowSnapshot& s)
     State.DressingMark = s.dressingMark;
     State.PictureMark = s.pictureMark;
     State.ItemToUpdate = s.itemToUpdate;
+    State.CurrentItemName = s.currentItemName;
     DressItem->setToolTipText(s.dressItemTip);
     State.ItemShiftX = s.itemShiftX;
     State.ItemShiftY = s.itemShiftY;

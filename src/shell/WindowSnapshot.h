@@ -15,6 +15,7 @@ struct WindowSnapshot {
     QString dressingMark;
     QString pictureMark;
     QString itemToUpdate;
+    QString currentItemName;  // the item the arrow pictures move
     QString dressItemTip;
     int itemShiftX = 0;
     int itemShiftY = 0;
