@@ -2,6 +2,7 @@
 // figure's menu, pixel for pixel as BodyPic shows it, and a save that
 // cannot be written told in the window with nothing left behind.
 #include "TestSupport.h"
+#include "dressing/FigureExport.h"
 #include "toolkit/Platform.h"
 
 #include <QClipboard>
@@ -51,6 +52,8 @@ private slots:
     void copyPutsTheFigureOnTheClipboard_data();
     void copyPutsTheFigureOnTheClipboard();
     void copyInATextBoxCopiesItsText();
+    void suggestedNameIsAFileName_data();
+    void suggestedNameIsAFileName();
     void menuTextsComeFromTheLanguageFile_data();
     void menuTextsComeFromTheLanguageFile();
 
@@ -221,6 +224,24 @@ void ExportTest::menuTextsComeFromTheLanguageFile()
     }
     click(flag == "German" ? static_cast<QWidget*>(window_->German) : window_->English);
     QCOMPARE(useFigureMenu(*window_, -1), texts);
+}
+
+void ExportTest::suggestedNameIsAFileName_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("a plain name") << "Lina Rose" << "Lina Rose.png";
+    QTest::newRow("characters Windows refuses") << "A/B:C*D?" << "A B C D.png";
+    QTest::newRow("control characters") << QString("Tab\tName\x7F") << "Tab Name.png";
+    QTest::newRow("no name") << "" << "Tavolin.png";
+    QTest::newRow("a folder's name") << ".." << "Tavolin.png";
+}
+
+void ExportTest::suggestedNameIsAFileName()
+{
+    QFETCH(QString, figure);
+    QFETCH(QString, file);
+    QCOMPARE(FigureExport::suggestedFileName(figure), file);
 }
 
 QTEST_MAIN(ExportTest)

@@ -34,7 +34,7 @@ QString suggestedFileName(const QString& figureName)
 {
     QString name;
     for (const QChar c : figureName)
-        name += (c < QChar(32) || QStringLiteral("\\/:*?\"<>|").contains(c)) ? QChar(' ') : c;
+        name += FileAccess::allowedInFileName(c) ? c : QChar(' ');
     name = name.trimmed();
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         name = QStringLiteral("Tavolin");

@@ -1,16 +1,14 @@
 #include "project/ProjectName.h"
 
 #include "toolkit/Cp1252.h"
+#include "toolkit/FileAccess.h"
 
 bool isSafeProjectName(const QString& name)
 {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
-    for (QChar ch : name) {
-        const char16_t code = ch.unicode();
-        const bool control = code < 32 || (code >= 127 && code < 160);
-        if (control || QStringLiteral("/\\<>:\"|?*").contains(ch))
+    for (QChar ch : name)
+        if (!FileAccess::allowedInFileName(ch))
             return false;
-    }
     return Cp1252::canEncode(name);
 }

@@ -129,6 +129,13 @@ QString resolvePath(const QString& name)
     return resolved;
 }
 
+bool allowedInFileName(QChar ch)
+{
+    const char16_t code = ch.unicode();
+    const bool control = code < 32 || (code >= 127 && code < 160);
+    return !control && !QStringLiteral("/\\<>:\"|?*").contains(ch);
+}
+
 bool exists(const QString& name)
 {
     const QString path = resolvePath(name);

@@ -32,6 +32,10 @@ QString resolvePath(const QString& name);
 
 bool exists(const QString& name);
 
+// Whether a file name can hold ch on this machine and on Windows: no
+// folder separator, no control character, none of < > : " | ? *.
+bool allowedInFileName(QChar ch);
+
 // Opens a file of the program for reading; fails for a missing or
 // unreadable file, which the readers take as an empty one.
 Result openForReading(QFile& file, const QString& name);

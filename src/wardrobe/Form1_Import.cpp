@@ -130,8 +130,8 @@ void Form1::MarkEnclosedKeyPixels()
     enclosedKeyWarning_ = EnclosedKeyPixelsText(enclosed.count);
     Warnings->setLeft(230);
     Warnings->setCaption(enclosedKeyWarning_);
-    // The message runs longer than the lines Warnings shows: all of it can
-    // be read as its tooltip.
+    // Its tooltip tells the same, as the tooltips of other messages tell
+    // their detail.
     Warnings->setToolTipText(enclosedKeyWarning_);
 }
 
