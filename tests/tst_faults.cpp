@@ -4,6 +4,7 @@
 // before the action or as after it succeeded (a project's four files all
 // one or all the other), the window says what failed, and the next try
 // works.
+#include "FileActions.h"
 #include "TestSupport.h"
 #include "toolkit/FileAccess.h"
 
@@ -14,123 +15,7 @@
 namespace {
 
 using Step = FileAccess::Step;
-using Handler = std::function<void(Form1&)>;
-
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
-void type(TextBox* box, const QString& text)
-{
-    box->setFocus();
-    QTest::keyClicks(box, text);
-}
-
-// A second project beside the default one, with one outfit.
-const QStringList kAnnaFiles = {"Projects/Anna.Project", "Projects/Anna.Data", "Projects/Anna.Table",
-                                "Projects/Anna.Outfit"};
-void addAnna(const DataFolderFixture& folder)
-{
-    folder.write("Projects/Anna.Project", crlfLines({"#BODYPIC#", "Default.bmp", "#WARDROBE#", "Anna.Data",
-                                                     "#BODYNAME#", "Anna", "#VERSION#", "0.98 (Beta)"}));
-    folder.write("Projects/Anna.Data", folder.read("Projects/Default.Data"));
-    folder.write("Projects/Anna.Table", folder.read("Projects/Default.Table"));
-    folder.write("Projects/Anna.Outfit", crlfLines({"OUTFIT: Walk", "Sun hat"}));
-}
-
-void addOutfits(const DataFolderFixture& folder)
-{
-    folder.write("Projects/Default.Outfit",
-                 crlfLines({"OUTFIT: Holiday", "Sun hat", "Summer dress", "OUTFIT: Office", "Striped top"}));
-}
-
-void dressingPanel(Form1& w) { click(w.LetsGo); }
-
-void chooseAnna(Form1& w)
-{
-    dressingPanel(w);
-    click(w.NewProject);
-    clickEntry(w.ProjectFileList, "Anna.Project");
-}
-
-// An action: the files the fixture adds, what brings the window to the
-// moment before it, the action itself and a second try after a failure
-// left everything as it was.
-struct Action {
-    const char* name;
-    std::function<void(const DataFolderFixture&)> lay = [](const DataFolderFixture&) {};
-    Handler prepare;
-    Handler act;
-    Handler retry;  // empty: act again
-    QStringList together = {};  // files that change all at once or not at all
-};
-
-const QList<Action>& actions()
-{
-    static const QList<Action> list = {
-        {.name = "help setting",
-         .prepare = dressingPanel,
-         .act = [](Form1& w) { click(w.ShowHelp); },
-         .retry = [](Form1& w) { click(w.ShowHelp); click(w.ShowHelp); }},
-        {.name = "key colour",
-         .prepare = [](Form1& w) { dressingPanel(w); click(w.AddBMPItem); },
-         .act = [](Form1& w) { click(w.WhiteButton); }},
-        {.name = "language", .prepare = dressingPanel, .act = [](Form1& w) { click(w.German); }},
-        {.name = "current project",
-         .lay = addAnna,
-         .prepare = dressingPanel,
-         .act = [](Form1& w) { clickEntry(w.ProjectFileList, "Anna.Project"); }},
-        {.name = "capture",
-         .prepare =
-             [](Form1& w) {
-                 dressingPanel(w);
-                 click(w.AddBMPItem);
-                 w.Harddrive->setPath(QDir::current().filePath("Samples"));
-                 clickEntry(w.SkirtFiles, "Sunglasses_on_purple.bmp");
-                 click(w.PinkButton);
-                 type(w.NameSkirt, "Sunglasses");
-             },
-         .act = [](Form1& w) { click(w.AddToWardrobe); }},
-        {.name = "outfit save",
-         .prepare =
-             [](Form1& w) {
-                 dressingPanel(w);
-                 clickEntry(w.Wardrobe, "Sun hat");
-                 click(w.DressItem);
-                 type(w.NameOfOutfit, "Garden");
-             },
-         .act = [](Form1& w) { click(w.SaveOutfit); }},
-        {.name = "outfit delete",
-         .lay = addOutfits,
-         .prepare = [](Form1& w) { dressingPanel(w); clickEntry(w.OutfitList, "Holiday"); },
-         .act = [](Form1& w) { click(w.DeleteOutfit); },
-         .retry = [](Form1& w) { clickEntry(w.OutfitList, "Holiday"); click(w.DeleteOutfit); }},
-        {.name = "item update",
-         .prepare = [](Form1& w) { dressingPanel(w); clickEntry(w.Wardrobe, "Sun hat"); click(w.Picture1); },
-         .act = [](Form1& w) { click(w.UpdateItem); }},
-        {.name = "item delete",
-         .prepare = [](Form1& w) { dressingPanel(w); clickEntry(w.Wardrobe, "Sun hat"); click(w.DeleteSkirt); },
-         .act = [](Form1& w) { click(w.SayYes); },
-         .retry = [](Form1& w) { clickEntry(w.Wardrobe, "Sun hat"); click(w.DeleteSkirt); click(w.SayYes); }},
-        {.name = "project create",
-         .prepare =
-             [](Form1& w) {
-                 dressingPanel(w);
-                 click(w.NewProject);
-                 clickEntry(w.GetBodyPic, "Default.bmp");
-                 type(w.EnterProjectName, "Beach");
-                 type(w.EnterLadyName, "Mia");
-             },
-         .act = [](Form1& w) { click(w.CreatProject); },
-         .together = {"Projects/Beach.Project", "Projects/Beach.Data", "Projects/Beach.Table",
-                      "Projects/Beach.Outfit"}},
-        {.name = "project delete",
-         .lay = addAnna,
-         .prepare = [](Form1& w) { chooseAnna(w); click(w.DeleteProject); },
-         .act = [](Form1& w) { click(w.SayYes); },
-         .retry = [](Form1& w) { clickEntry(w.ProjectFileList, "Anna.Project"); click(w.DeleteProject); click(w.SayYes); },
-         .together = kAnnaFiles},
-    };
-    return list;
-}
+using namespace FileActions;
 
 // Counts the file steps an action takes, and makes the one numbered
 // failAt fail (0: none).
@@ -323,25 +208,39 @@ void FaultsTest::appendCutBackAfterAHalfWrite()
 void FaultsTest::leftoversGoAtTheNextStart_data()
 {
     QTest::addColumn<QStringList>("left");  // files an interruption left
+    QTest::addColumn<QStringList>("users");  // the user's files, named like leftovers
     QTest::addColumn<bool>("annaProject");  // Anna.Project exists
     QTest::addColumn<QStringList>("gone");  // of the fixture's files, those the start removes
 
     const QStringList annaRest = {"Projects/Anna.Data", "Projects/Anna.Table", "Projects/Anna.Outfit"};
     QTest::newRow("working copy of an item rewrite")
-        << QStringList{"Projects/TMP.txt", "Projects/DummyData.txt", "Projects/Default.Data.new"} << true
-        << QStringList();
+        << QStringList{"Projects/TMP.txt", "Projects/DummyData.txt", "Projects/Default.Data.new"}
+        << QStringList{"Projects/notes.new", "Projects/Default.bmp.deleted"} << true << QStringList();
     QTest::newRow("working copy of the settings and the table")
-        << QStringList{"TMP.txt", "Projects/Default.Table.new", "Projects/Default.txt"} << true << QStringList();
+        << QStringList{"TMP.txt", "Projects/Default.Table.new", "Projects/Default.txt"}
+        << QStringList{"notes.new", "Holiday.bmp.deleted", "Projects/Holiday.txt"} << true << QStringList();
+    QTest::newRow("working copies of another project's files, in any letter case")
+        << QStringList{"Projects/anna.outfit.NEW", "Projects/Anna.Project.new", "Projects/Anna.txt"}
+        << QStringList{"Projects/Anna.bmp.new", "Projects/Anna.Data.deleted"} << true << QStringList();
+    QTest::newRow("working copy of a project file never made")
+        << QStringList{"Projects/Beach.Project.new"} << QStringList{"Projects/Beach.Data", "Projects/Beach.txt"}
+        << true << QStringList();
+    QTest::newRow("working copies of the first start")
+        << QStringList{"Tavolin_ENG.txt.new", "Samples/Sunglasses_on_purple.bmp.new"}
+        << QStringList{"Samples/mine.bmp.new", "Samples/TMP.txt"} << true << QStringList();
     QTest::newRow("deletion stopped after the project file")
-        << QStringList{"Projects/Anna.Project.deleted", "Projects/Anna.Data.deleted"} << false
-        << QStringList{"Projects/Anna.Table", "Projects/Anna.Outfit"};
+        << QStringList{"Projects/Anna.Project.deleted", "Projects/Anna.Data.deleted"}
+        << QStringList{"Projects/Other.Data.deleted"} << false << QStringList{"Projects/Anna.Table", "Projects/Anna.Outfit"};
     QTest::newRow("project made again under the deleted name")
-        << QStringList{"Projects/Anna.Project.deleted"} << true << QStringList();
+        << QStringList{"Projects/Anna.Project.deleted"} << QStringList{} << true << QStringList();
 }
 
+// The start removes what the program left and nothing else, whatever the
+// user's files are called.
 void FaultsTest::leftoversGoAtTheNextStart()
 {
     QFETCH(QStringList, left);
+    QFETCH(QStringList, users);
     QFETCH(bool, annaProject);
     QFETCH(QStringList, gone);
 
@@ -351,6 +250,8 @@ void FaultsTest::leftoversGoAtTheNextStart()
         folder.remove("Projects/Anna.Project");
     if (left.contains("Projects/Anna.Data.deleted"))
         folder.remove("Projects/Anna.Data");
+    for (const QString& file : users)
+        folder.write(file, "the user's own");
     Snapshot expected = snapshot(folder.path());
     for (const QString& file : gone)
         expected.remove(file);

@@ -84,6 +84,8 @@ private slots:
 
     void replaceWithPutsTheNewFileInPlace();
     void replaceWithCreatesANewFileInAFolderOfOtherCase();
+    void aRewriteKeepsThePermissionBits_data();
+    void aRewriteKeepsThePermissionBits();
     void rewriteThroughStreamsTheOldFileIntoTheNew();
     void failedRewriteLeavesTheOldFileAndNoTemporary_data();
     void failedRewriteLeavesTheOldFileAndNoTemporary();
@@ -255,6 +257,27 @@ void FilesTest::replaceWithPutsTheNewFileInPlace()
     QCOMPARE(read("old-link"), QByteArray("OUTFIT: old\r\n"));
     QVERIFY(inodeOf(path("Projects/Default.Outfit")) != before);
     QCOMPARE(entries("Projects"), QStringList{"Default.Outfit"});
+}
+
+void FilesTest::aRewriteKeepsThePermissionBits_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("private to the user") << 0600;
+    QTest::newRow("readable by the group") << 0640;
+    QTest::newRow("read-only for others, group writable") << 0664;
+}
+
+// A file the user made private stays private after the program rewrote it.
+void FilesTest::aRewriteKeepsThePermissionBits()
+{
+    QFETCH(int, mode);
+    write("Projects/Default.Outfit", "OUTFIT: old\r\n");
+    QVERIFY(::chmod(QFile::encodeName(path("Projects/Default.Outfit")).constData(), mode_t(mode)) == 0);
+    QVERIFY(FileAccess::replaceWith("Projects\\Default.Outfit", "Projects\\Default.Outfit.new", "OUTFIT: new\r\n"));
+    struct stat info;
+    QVERIFY(::stat(QFile::encodeName(path("Projects/Default.Outfit")).constData(), &info) == 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
+    QCOMPARE(read("Projects/Default.Outfit"), QByteArray("OUTFIT: new\r\n"));
 }
 
 void FilesTest::replaceWithCreatesANewFileInAFolderOfOtherCase()

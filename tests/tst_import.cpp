@@ -724,11 +724,22 @@ void ImportTest::unloadablePicturesAreRefused()
     choose(file);
     QCOMPARE(folder_->beeps(), 1);
     QCOMPARE(w.Warnings->Caption(), w.State.Texts[message]);
-    // The picture shown before stays, and the panel goes on working.
-    QCOMPARE(w.Clothes->Picture().size(), QSize(3, 2));
+    // The picture chosen before goes with the failed choice: nothing is
+    // left to store under a new name, and the figure shows its bare body.
+    QVERIFY(w.Clothes->Picture().isNull());
+    QVERIFY(!w.AddToWardrobe->isEnabled());
+    for (const QPoint& at : {QPoint(0, 0), QPoint(100, 200), QPoint(199, 449)})
+        QCOMPARE(w.BodyPic->Point(at.x(), at.y()), bodyPixel(at.x(), at.y()));
+    const QByteArray stored = folder_->read("Projects/Default.Data");
+    w.NameSkirt->setFocus();
+    QTest::keyClicks(w.NameSkirt, "Stale");
+    QTest::keyClick(w.NameSkirt, Qt::Key_Return);
+    QCOMPARE(folder_->read("Projects/Default.Data"), stored);
+    QCOMPARE(w.State.WorkMode, 3);
+    // The panel goes on working.
     choose("Green.bmp");
     QCOMPARE(w.Clothes->Picture().size(), QSize(180, 320));
-    QCOMPARE(w.Warnings->Caption(), QString());
+    QVERIFY(w.AddToWardrobe->isEnabled());
 }
 
 // ---- Key-colour pixels inside the item

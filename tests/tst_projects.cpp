@@ -98,6 +98,7 @@ private slots:
     void choosingTheCurrentProjectAgainReloadsIt();
     void projectWithoutItsBodyPicture();
     void choosingABodyPicture();
+    void aBodyPictureThatFailsLeavesNothingToCreate();
 
     // Making a new project
     void openingTheProjectPanel();
@@ -344,6 +345,13 @@ void ProjectsTest::projectWithoutItsBodyPicture()
     QCOMPARE(w.NameOfBody->Caption(), QStringLiteral("Ghost"));
     QCOMPARE(entries(w.Wardrobe), QStringList({"Hat"}));
     QCOMPARE(folder_->read("Tavolin.ini"), settingsWith("Ghost.Project"));
+    // The import panel clears the message line as it opens, and then tells
+    // again that there is no figure to place the picture on.
+    click(w.PlaygroundOnOff);
+    click(w.AddBMPItem);
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgBodyPictureUnreadable]);
+    QVERIFY(w.Warnings->ToolTipText().startsWith("Gone.bmp"));
+    click(w.NewProject);
     QVERIFY(w.ProjectInfos->Visible());
     QVERIFY(w.ProjectInfos->Caption().contains("\r\nGhost\r\n"));
     // The window works on: another project brings its figure back.
@@ -385,6 +393,31 @@ void ProjectsTest::choosingABodyPicture()
     QCOMPARE(w.State.CurrentProject, QStringLiteral("Anna.Project"));
     QCOMPARE(w.State.BodyPicFile, QStringLiteral("Anna.bmp"));
     QCOMPARE(folder_->read("Tavolin.ini"), settingsWith("Anna.Project"));
+}
+
+// A damaged picture chosen after a good one: the good one must not become
+// the new project's body under the damaged one's name.
+void ProjectsTest::aBodyPictureThatFailsLeavesNothingToCreate()
+{
+    folder_->write("Projects/Damaged.bmp", QByteArray("BM") + QByteArray(20, 'x'));
+    start();
+    Form1& w = *window_;
+    fillIn("Mia", "Mia", "Default.bmp");
+    QVERIFY(w.CreatProject->Enabled());
+    clickEntry(w.GetBodyPic, "Damaged.bmp");
+    QCOMPARE(w.Warnings->Caption(), w.State.Texts[Form1::MsgPictureUnreadable]);
+    QVERIFY(shows(w.BodyPic, QImage()));
+    QVERIFY(!w.CreatProject->Enabled());
+    const Snapshot before = snapshot(folder_->path());
+    w.EnterLadyName->setFocus();
+    QTest::keyClick(w.EnterLadyName, Qt::Key_Return);
+    QCOMPARE(snapshot(folder_->path()), before);
+    QCOMPARE(w.State.WorkMode, 2);
+    // A picture that loads makes the project.
+    clickEntry(w.GetBodyPic, "Anna.bmp");
+    QVERIFY(w.CreatProject->Enabled());
+    click(w.CreatProject);
+    QVERIFY(folder_->read("Projects/Mia.Project").startsWith("#BODYPIC#\r\nAnna.bmp\r\n"));
 }
 
 // ---- Making a new project

@@ -41,6 +41,9 @@ void Form1::ShowBodyPicture()
     const Platform::LoadedPicture loaded =
         Platform::LoadPicture(State.BaseDir + QLatin1String(ProjectFile::kFolder) + State.BodyPicFile);
     BodyPic->setPicture(loaded.image);
-    if (loaded.image.isNull())
-        Report(MsgBodyPictureUnreadable, State.BodyPicFile + QStringLiteral(": ") + loaded.error);
+    bodyPictureProblem_.clear();
+    if (loaded.image.isNull()) {
+        bodyPictureProblem_ = State.BodyPicFile + QStringLiteral(": ") + loaded.error;
+        Report(MsgBodyPictureUnreadable, bodyPictureProblem_);
+    }
 }

@@ -14,7 +14,7 @@ constexpr int kMaxName = 15;
 constexpr int kRefused = Colour::rgb(255, 0, 0);
 // The project file comes last: until it exists the project is not listed,
 // so an interruption never leaves a project without its other files.
-const char* const kProjectFiles[] = {".Outfit", ".Table", ".Data", ".Project"};
+const char* const kProjectFiles[] = {".Project", ".Data", ".Table", ".Outfit"};
 
 QString inFolder(const QString& name) { return QStringLiteral("Projects\\") + name; }
 
@@ -68,9 +68,11 @@ void Form1::GetBodyPic_Click()
     const QString name = GetBodyPic->List(GetBodyPic->ListIndex());
     const Platform::LoadedPicture loaded = Platform::LoadPicture(State.BaseDir + inFolder(name));
     BodyPic->setPicture(loaded.image);
-    if (loaded.image.isNull())
+    chosenBodyPictureLoaded_ = !loaded.image.isNull();
+    if (!chosenBodyPictureLoaded_)
         ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
-    CreatProject->setEnabled(true);
+    // A project is made only on a body picture that shows.
+    CreatProject->setEnabled(chosenBodyPictureLoaded_);
     Dressed->Clear();
     OutfitList->Clear();
     DeleteProject->setEnabled(false);
@@ -144,9 +146,12 @@ bool Form1::AcceptNewProject()
         Platform::Beep();
         return false;
     }
-    if (GetBodyPic->ListIndex() < 0) {
+    if (GetBodyPic->ListIndex() < 0 || !chosenBodyPictureLoaded_) {
         GetBodyPic->setBackColor(kRefused);
-        ShowWarning(21);
+        if (GetBodyPic->ListIndex() < 0)
+            ShowWarning(21);
+        else
+            ShowWarning(MsgPictureUnreadable, GetBodyPic->List(GetBodyPic->ListIndex()));
         Platform::Beep();
         return false;
     }
@@ -166,9 +171,11 @@ bool Form1::AcceptNewProject()
     return true;
 }
 
-// The four files of the new project: empty outfit, table and item data
-// files, then the project file. Either all four are made or, after a
-// failure, none is left behind.
+// The four files of the new project: the project file, then the empty item
+// data, table and outfit files. Either all four are made or, after a
+// failure, none is left behind. The project file comes first and goes last:
+// a power cut in between leaves a project whose missing files read as the
+// empty ones, never files of no project that would block its name.
 bool Form1::WriteNewProjectFiles(const QString& name, const QString& figure)
 {
     const QByteArray project = ProjectFile::write(GetBodyPic->List(GetBodyPic->ListIndex()),
@@ -181,8 +188,8 @@ bool Form1::WriteNewProjectFiles(const QString& name, const QString& figure)
                 ? FileAccess::replaceWith(file, State.BaseDir + inFolder(name + QStringLiteral(".Project.new")), project)
                 : FileAccess::createEmpty(file);
         if (!result) {
-            for (const QString& done : made)
-                FileAccess::remove(done);
+            for (auto done = made.crbegin(); done != made.crend(); ++done)
+                FileAccess::remove(*done);
             Platform::Beep();
             ShowWarning(MsgProjectNotCreated, result.error);
             return false;

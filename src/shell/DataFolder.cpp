@@ -46,6 +46,15 @@ QString choose(const QString& startFolder, const QString& userDataFolder)
     return holdsSettings(startFolder) ? startFolder : userDataFolder;
 }
 
+QStringList defaultFiles()
+{
+    QStringList files = {QLatin1String(SettingsFile::kFileName)};
+    QDirIterator it(QLatin1String(kDefaultsRoot), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(it.next().mid(int(sizeof(kDefaultsRoot))));
+    return files;
+}
+
 QString defaultLanguageFile()
 {
     return QLocale::system().language() == QLocale::German ? QLatin1String(SettingsFile::kGermanFile)

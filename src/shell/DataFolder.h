@@ -17,6 +17,10 @@ QString choose(const QString& startFolder, const QString& userDataFolder);
 // letter case, is never touched. The settings file is made for languageFile.
 FileAccess::Result fillDefaults(const QString& folder, const QString& languageFile);
 
+// The files fillDefaults may write, relative to the data folder
+// ("Tavolin.ini", "Projects/Default.bmp").
+QStringList defaultFiles();
+
 // The language file a new settings file names: German for a German-speaking
 // user, English otherwise.
 QString defaultLanguageFile();

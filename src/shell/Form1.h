@@ -320,6 +320,7 @@ private:
 
     // wardrobe/Form1_Import.cpp, wardrobe/Form1_Capture.cpp
     void ChooseKeyColour(int colour, const QString& settingsWord);
+    void DropImportPicture();
     bool AcceptItemName();
 
     // dressing/Form1_Outfits.cpp
@@ -368,6 +369,11 @@ private:
     // The message MarkEnclosedKeyPixels last put in Warnings, so that it
     // takes away its own message only.
     QString enclosedKeyWarning_;
+    // Why the last ShowBodyPicture showed no picture; empty when it did.
+    QString bodyPictureProblem_;
+    // Whether the entry chosen in GetBodyPic loaded as a picture: a new
+    // project needs a body picture that shows.
+    bool chosenBodyPictureLoaded_ = false;
 
     QUndoStack* undoStack_ = nullptr;
     static constexpr int kUndoLimit = 64;  // each step holds up to two figures (360 KB each)

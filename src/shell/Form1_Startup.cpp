@@ -1,11 +1,12 @@
 // Start-up: the load sequence that brings the window from its design state
 // to the welcome screen, and the step options.
 #include "project/ProjectFile.h"
+#include "shell/DataFolder.h"
 #include "shell/Form1.h"
+#include "shell/Leftovers.h"
 #include "toolkit/Colour.h"
 #include "toolkit/FileAccess.h"
 
-#include <QDir>
 #include <QSignalBlocker>
 
 namespace {
@@ -61,31 +62,20 @@ void Form1::Form_Load()
 }
 
 // Removes what a crash or a failed write left behind: working copies that
-// never took their file's place (their names are the program's own), and files set aside by a project deletion.
-// A project whose file was set aside had its deletion confirmed, so its
-// other files, if the deletion stopped before them, go too; a project made
-// again since under the same name keeps its files.
+// never took their file's place and files set aside by a project deletion,
+// by the names the program gives them and no others. A project whose file
+// was set aside had its deletion confirmed, so its other files, if the
+// deletion stopped before them, go too; a project made again since under
+// the same name keeps its files.
 void Form1::SweepInterruptedWrites()
 {
     const QString projects = State.BaseDir + QLatin1String(ProjectFile::kFolder);
-    const QString asideProject = QLatin1String(ProjectFile::kExtension) + QLatin1String(FileAccess::kAsideSuffix);
-    const QDir folder(FileAccess::resolvePath(projects));
-    for (const QString& aside : folder.entryList({QLatin1Char('*') + asideProject}, QDir::Files)) {
-        const QString base = aside.chopped(asideProject.size());
-        if (FileAccess::exists(projects + base + QLatin1String(ProjectFile::kExtension)))
-            continue;
+    for (const QString& base : Leftovers::interruptedDeletions(State.BaseDir))
         for (const char* extension : {".Data", ".Outfit", ".Table"})
             if (FileAccess::exists(projects + base + QLatin1String(extension)))
                 FileAccess::remove(projects + base + QLatin1String(extension));
-    }
-    QStringList leftovers = {QStringLiteral("TMP.txt"), QStringLiteral("DummyData.txt"), QStringLiteral("*.new"),
-                             QLatin1Char('*') + QLatin1String(FileAccess::kAsideSuffix)};
-    // An outfit deletion works in "<project>.txt" beside the outfit file.
-    for (const QString& outfits : folder.entryList({QStringLiteral("*.Outfit")}, QDir::Files))
-        leftovers.append(outfits.chopped(6) + QStringLiteral("txt"));
-    FileAccess::sweepLeftovers(projects, leftovers);
-    FileAccess::sweepLeftovers(State.BaseDir.isEmpty() ? QStringLiteral(".") : State.BaseDir,
-                               {QStringLiteral("TMP.txt"), QStringLiteral("*.new")});
+    for (const QString& leftover : Leftovers::find(State.BaseDir, DataFolder::defaultFiles()))
+        FileAccess::remove(State.BaseDir + leftover);
 }
 
 // Loads the project the settings name. When its file is missing, is not a

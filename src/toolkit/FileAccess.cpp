@@ -9,11 +9,29 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 FileAccess::FaultHook faultHook;
+FileAccess::DurabilityHook durabilityHook;
+
+void madeDurable(FileAccess::Durable what, const QString& path)
+{
+    if (durabilityHook)
+        durabilityHook(what, path);
+}
+
+// The folder a path lies in, "." for a bare name.
+QString folderOf(const QString& path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
 
 // Whether a test asked for this step to fail.
 bool faulted(FileAccess::Step step, const QString& path) { return faultHook && faultHook(step, path); }
@@ -49,7 +67,12 @@ public:
         }
         if (!flush())
             return false;
-        return ::fsync(handle()) == 0;
+        if (::fsync(handle()) != 0) {
+            setErrorString(QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        madeDurable(FileAccess::Durable::FileBytes, fileName());
+        return true;
     }
 
 protected:
@@ -99,7 +122,17 @@ FileAccess::Result moveOver(const QString& temp, const QString& target)
         QFile::remove(temp);
         return FileAccess::Result::failure(QStringLiteral("cannot rename %1 to %2: %3").arg(temp, target, why));
     }
+    FileAccess::syncFolder(folderOf(target));
     return FileAccess::Result::success();
+}
+
+// A working copy takes the permission bits of the file it replaces, so a
+// file the user made private stays private after the program rewrote it.
+void keepPermissions(const QString& target, QFile& copy)
+{
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
+        ::fchmod(copy.handle(), old.st_mode & 07777);
 }
 
 }  // namespace
@@ -181,6 +214,8 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
     GuardedFile out(temp);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result::failure(out.errorString());
+    if (in == &file)
+        keepPermissions(target, out);
 
     // A read that breaks off would look like the end of the old file: the
     // copy would be short, so it must not take the old file's place.
@@ -200,13 +235,17 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 Result append(const QString& name, const QByteArray& bytes)
 {
     GuardedFile file(resolvePath(name));
+    const bool made = !QFileInfo::exists(file.fileName());
     // Unbuffered: bytes left in a write buffer after a failed flush would
     // stop the cut back and be written again when the file closes.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Result::failure(file.errorString());
     const qint64 oldSize = file.size();
-    if (file.write(bytes) == bytes.size() && file.syncToDisk())
+    if (file.write(bytes) == bytes.size() && file.syncToDisk()) {
+        if (made)
+            syncFolder(folderOf(file.fileName()));
         return Result::success();
+    }
     const QString why = file.errorString();
     file.resize(oldSize);
     return Result::failure(why);
@@ -215,8 +254,16 @@ Result append(const QString& name, const QByteArray& bytes)
 Result createEmpty(const QString& name)
 {
     GuardedFile file(resolvePath(name));
+    const bool made = !QFileInfo::exists(file.fileName());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result::failure(file.errorString());
+    if (!file.syncToDisk()) {
+        const QString why = file.errorString();
+        if (made)
+            file.remove();
+        return Result::failure(why);
+    }
+    syncFolder(folderOf(file.fileName()));
     return Result::success();
 }
 
@@ -227,7 +274,23 @@ Result remove(const QString& name)
         return Result::failure(faultMessage(Step::Remove));
     if (!file.remove())
         return Result::failure(file.errorString());
+    syncFolder(folderOf(file.fileName()));
     return Result::success();
+}
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // The rename or creation before this has already happened; a folder
+    // that cannot be synced (some file systems refuse it) keeps it by the
+    // file system's own rules, and telling the change as failed would be
+    // untrue.
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    if (synced)
+        madeDurable(Durable::FolderEntries, folder);
 }
 
 }  // namespace FileAccess
@@ -272,21 +335,28 @@ Result removeTogether(const QStringList& names, QStringList* leftovers)
         }
         aside.append({path, away});
     }
-    // Every name is gone now; a file set aside that cannot be deleted only
-    // takes room until the next sweep.
-    for (const auto& entry : aside) {
-        const QString refused = deleteAside(entry.second);
-        if (!refused.isEmpty() && leftovers)
-            leftovers->append(entry.second + QStringLiteral(": ") + refused);
+    // Every name is gone now, on the disk too; a file set aside that cannot
+    // be deleted only takes room until the next sweep.
+    QStringList folders;
+    for (const auto& entry : aside)
+        if (!folders.contains(folderOf(entry.first)))
+            folders.append(folderOf(entry.first));
+    for (const QString& folder : folders)
+        syncFolder(folder);
+    // A copy that cannot be deleted stops the deleting: the copies before
+    // it, the first name's among them, stay for the sweep to know them by.
+    for (auto entry = aside.crbegin(); entry != aside.crend(); ++entry) {
+        const QString refused = deleteAside(entry->second);
+        if (refused.isEmpty())
+            continue;
+        if (leftovers)
+            for (auto left = entry; left != aside.crend(); ++left)
+                leftovers->append(left->second + (left == entry ? QStringLiteral(": ") + refused : QString()));
+        break;
     }
+    for (const QString& folder : folders)
+        syncFolder(folder);
     return Result::success();
-}
-
-void sweepLeftovers(const QString& folder, const QStringList& patterns)
-{
-    const QDir dir(resolvePath(folder));
-    for (const QString& name : dir.entryList(patterns, QDir::Files | QDir::Hidden))
-        QFile::remove(dir.filePath(name));
 }
 
 Result openForReading(QFile& file, const QString& name)
@@ -300,5 +370,7 @@ Result openForReading(QFile& file, const QString& name)
 }
 
 void setFaultHook(FaultHook hook) { faultHook = std::move(hook); }
+
+void setDurabilityHook(DurabilityHook hook) { durabilityHook = std::move(hook); }
 
 }  // namespace FileAccess

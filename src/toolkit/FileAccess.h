@@ -46,7 +46,8 @@ Result readAll(const QString& name, QByteArray& bytes);
 // Writes a new file, or replaces an existing one, with content: the bytes go
 // to a temporary file of the name tempName first, which then replaces the
 // file in one atomic rename. A failure leaves the old file whole and removes
-// the temporary file.
+// the temporary file. The new file keeps the old one's permission bits, and
+// both its bytes and its folder entry are on the disk before this returns.
 Result replaceWith(const QString& name, const QString& tempName, const QByteArray& content);
 
 // Streams a rewrite: copy reads the old file and writes the new one; the new
@@ -56,28 +57,35 @@ using CopyFunction = std::function<bool(QIODevice& in, QIODevice& out)>;
 Result rewriteThrough(const QString& name, const QString& tempName, const CopyFunction& copy);
 
 // Appends bytes at the end of a file (created when missing). A write that
-// fails part-way is cut back to the old length.
+// fails part-way is cut back to the old length. The bytes, and the folder
+// entry of a file made here, are on the disk before this returns.
 Result append(const QString& name, const QByteArray& bytes);
 
-// Creates an empty file, or empties an existing one.
+// Creates an empty file, or empties an existing one; its folder entry is
+// on the disk before this returns.
 Result createEmpty(const QString& name);
 
+// Removes a file; the removal is on the disk before this returns.
 Result remove(const QString& name);
+
+// Puts the folder's entries on the disk, so that a file created, renamed
+// or removed in it stays so after a power cut. A file system that cannot
+// sync a folder keeps its entries by its own rules; that is no failure.
+void syncFolder(const QString& folder);
 
 // Deletes several files as one: each is first renamed aside, and only when
 // every rename has worked are they deleted; after a failed rename the
 // files renamed so far go back. Files that do not exist are passed over.
+// The copies set aside are deleted in the reverse order of names, and a
+// copy that cannot be deleted stops the deleting, so that while any copy is
+// left, so is the first name's.
 // A file that was renamed aside but could not be deleted afterwards is
 // named in leftovers with the reason (the operation still counts as done: none of the
-// names exists any more); sweepLeftovers removes such files later.
+// names exists any more); the start-up sweep removes such files later.
 Result removeTogether(const QStringList& names, QStringList* leftovers = nullptr);
 
 // The name ending of files set aside by removeTogether.
 inline constexpr char kAsideSuffix[] = ".deleted";
-
-// Deletes the files of folder whose names match one of patterns (wildcards,
-// without regard to case): what an interrupted or failed operation left.
-void sweepLeftovers(const QString& folder, const QStringList& patterns);
 
 // The steps of file operations, for tests that make one of them fail.
 enum class Step { Open, Write, Flush, Rename, Remove };
@@ -88,5 +96,12 @@ enum class Step { Open, Write, Flush, Rename, Remove };
 // it and clears it again.
 using FaultHook = std::function<bool(Step step, const QString& path)>;
 void setFaultHook(FaultHook hook);
+
+// What has reached the disk for good: a file's bytes (after fsync) or a
+// folder's entries (after the folder's fsync). Told with the path, for
+// tests that work out what a power cut at any moment would leave.
+enum class Durable { FileBytes, FolderEntries };
+using DurabilityHook = std::function<void(Durable what, const QString& path)>;
+void setDurabilityHook(DurabilityHook hook);
 
 }  // namespace FileAccess

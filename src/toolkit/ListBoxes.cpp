@@ -2,6 +2,7 @@
 
 #include "toolkit/FileAccess.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,26 @@
 #include <algorithm>
 
 // ---- ListBox
+
+namespace {
+
+QCollator makeCollator()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+}  // namespace
+
+int compareNames(const QString& a, const QString& b)
+{
+    static const QCollator collator = makeCollator();
+    return collator.compare(a, b);
+}
 
 ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
 {
@@ -29,7 +50,7 @@ void ListBox::AddItem(const QString& text)
     int lo = 0, hi = count();
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (item(mid)->text().compare(text, Qt::CaseInsensitive) <= 0)
+        if (compareNames(item(mid)->text(), text) <= 0)
             lo = mid + 1;
         else
             hi = mid;
@@ -88,6 +109,15 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         emit Click();
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    const bool unselects = flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle);
+    if (unselects && selectionModel()->isSelected(index))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
 // ---- FileListBox
 
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent), path_(QDir::currentPath())
@@ -117,8 +147,12 @@ void FileListBox::Refresh()
     if (folder.isEmpty())
         folder = QStringLiteral(".");
     // QDir matches name filters without regard to case unless told otherwise.
-    const QDir dir(folder, pattern_, QDir::Name | QDir::IgnoreCase, QDir::Files);
-    for (const QString& name : dir.entryList())
+    const QDir dir(folder, pattern_, QDir::Unsorted, QDir::Files);
+    QStringList names = dir.entryList();
+    // In order first, so that each entry goes in at the end.
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return compareNames(a, b) < 0; });
+    for (const QString& name : std::as_const(names))
         AddItem(name);
 }
 

@@ -4,14 +4,19 @@
 #include <QListWidget>
 
 // A list of texts. Click follows a click on an entry or a change of the
-// selection by keyboard; a selection made by code runs nothing.
+// selection by keyboard; a selection made by code runs nothing. The user
+// can choose another entry but never leave the list without one: a
+// Ctrl+click or Ctrl+Space on the chosen entry keeps it chosen, since the
+// handlers act on the chosen entry.
 class ListBox : public Control<QListWidget> {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
 
-    // A sorted list keeps its entries in alphabetical order without regard
-    // to case: an added entry takes its place in that order.
+    // A sorted list keeps its entries in the alphabetical order of the
+    // user's language without regard to case (a dictionary's order, with
+    // accented letters beside their base letters): an added entry takes
+    // its place in that order, after the entries equal to it.
     void setSorted(bool sorted) { sorted_ = sorted; }
     bool Sorted() const { return sorted_; }
 
@@ -33,10 +38,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     bool sorted_ = false;
 };
+
+// The order of sorted lists: the collation of the user's language, or of
+// English where the system names none ("C"), without regard to case.
+int compareNames(const QString& a, const QString& b);
 
 // The files of one folder whose names match a pattern, matched without
 // regard to case, listed by name in alphabetical order.

@@ -33,6 +33,10 @@ void Form1::AddBMPItem_Click()
     HideAllPanels();
     ShowImportPanel();
     DeleteProject->setEnabled(false);
+    // The message line was cleared above; a body picture that could not be
+    // shown is told now, where it stays to be read.
+    if (!bodyPictureProblem_.isEmpty())
+        ShowWarning(MsgBodyPictureUnreadable, bodyPictureProblem_);
     // Clothes keeps its picture, but the key may have changed with the frame.
     MarkEnclosedKeyPixels();
 }
@@ -55,7 +59,8 @@ void Form1::Harddrive_Change()
 }
 
 // Loads the chosen picture into Clothes and previews it over the body. A
-// file that is no loadable picture is refused; what was there stays.
+// file that is no loadable picture is refused, and the picture chosen
+// before goes too: storing now would put it under the new choice's name.
 void Form1::SkirtFiles_Click()
 {
     const QString name = SkirtFiles->List(SkirtFiles->ListIndex());
@@ -63,6 +68,7 @@ void Form1::SkirtFiles_Click()
         return;
     const Platform::LoadedPicture loaded = Platform::LoadPicture(Harddrive->Path() + QLatin1Char('\\') + name);
     if (loaded.image.isNull()) {
+        DropImportPicture();
         Platform::Beep();
         Warnings->setLeft(230);
         ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
@@ -84,6 +90,17 @@ void Form1::SkirtFiles_Click()
         Clothes->setHeight(kMaxItemHeight);
     PreviewItemOnBody();
     MarkEnclosedKeyPixels();
+}
+
+// Nothing is left to store or to preview: Clothes shows its bare
+// background and the figure its bare body.
+void Form1::DropImportPicture()
+{
+    Clothes->setPicture(QImage());
+    importSeeThrough_ = QImage();
+    enclosedKeyWarning_.clear();
+    AddToWardrobe->setEnabled(false);
+    BodyPic->Cls();
 }
 
 // Each key-colour button stores its choice as the setting for the next start.
