@@ -127,6 +127,8 @@ private slots:
 
     void badLanguageFileAtStart_data();
     void badLanguageFileAtStart();
+    void laterTextsReadOnFromLine100_data();
+    void laterTextsReadOnFromLine100();
 
 private:
     // A data folder with the generated English ("E") and German ("G") files.
@@ -517,7 +519,7 @@ void LanguageTest::badLanguageFileAtStart_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("present");
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("builtIn");
+    QTest::addColumn<int>("told");  // the message shown; 0: none, the file's texts are used
 
     QByteArray tooShort;
     for (int n = 1; n <= 5; ++n)
@@ -526,15 +528,16 @@ void LanguageTest::badLanguageFileAtStart_data()
     for (int n = 1; n <= 99; ++n)
         tiny += QByteArray(n % 3, 'x') + "\r\n";
 
-    QTest::newRow("missing English") << "Tavolin_ENG.txt" << false << QByteArray() << true;
-    QTest::newRow("missing German") << "Tavolin_GER.txt" << false << QByteArray() << true;
-    QTest::newRow("empty") << "Tavolin_ENG.txt" << true << QByteArray() << false;
-    QTest::newRow("five lines") << "Tavolin_ENG.txt" << true << tooShort << false;
-    QTest::newRow("lines under three characters") << "Tavolin_ENG.txt" << true << tiny << false;
-    QTest::newRow("150 lines") << "Tavolin_ENG.txt" << true << languageFile("E", 150) << false;
-    QTest::newRow("junk bytes") << "Tavolin_ENG.txt" << true << junk(30000) << false;
-    QTest::newRow("one long line without end") << "Tavolin_ENG.txt" << true << QByteArray(100000, '\x81')
-                                                << false;
+    const int unreadable = Form1::MsgLanguageUnreadable, textless = Form1::MsgLanguageWithoutTexts;
+    QTest::newRow("missing English") << "Tavolin_ENG.txt" << false << QByteArray() << unreadable;
+    QTest::newRow("missing German") << "Tavolin_GER.txt" << false << QByteArray() << unreadable;
+    QTest::newRow("empty") << "Tavolin_ENG.txt" << true << QByteArray() << textless;
+    QTest::newRow("five lines") << "Tavolin_ENG.txt" << true << tooShort << 0;
+    QTest::newRow("lines under three characters") << "Tavolin_ENG.txt" << true << tiny << textless;
+    QTest::newRow("blank lines") << "Tavolin_ENG.txt" << true << QByteArray(99 * 2, '\n') << textless;
+    QTest::newRow("150 lines") << "Tavolin_ENG.txt" << true << languageFile("E", 150) << 0;
+    QTest::newRow("junk bytes") << "Tavolin_ENG.txt" << true << junk(30000) << 0;
+    QTest::newRow("one long line without end") << "Tavolin_ENG.txt" << true << QByteArray(100000, '\x81') << 0;
 }
 
 void LanguageTest::badLanguageFileAtStart()
@@ -542,7 +545,7 @@ void LanguageTest::badLanguageFileAtStart()
     QFETCH(QString, language);
     QFETCH(bool, present);
     QFETCH(QByteArray, content);
-    QFETCH(bool, builtIn);
+    QFETCH(int, told);
     prepare("TRUE", language);
     if (present)
         folder_->write(language, content);
@@ -556,10 +559,10 @@ void LanguageTest::badLanguageFileAtStart()
     QVERIFY(texts[100].isEmpty());
     for (const QString& text : texts)
         QVERIFY(text.size() <= 1000);
-    if (builtIn) {
+    if (told) {
         QCOMPARE(texts[15], builtInEnglish(15));
-        QVERIFY(!builtInEnglish(90).isEmpty());
-        QCOMPARE(window_->Warnings->Caption(), builtInEnglish(90));
+        QVERIFY(!LanguageFile::builtInText("Tavolin_ENG.txt", told).isEmpty());
+        QCOMPARE(window_->Warnings->Caption(), LanguageFile::builtInText("Tavolin_ENG.txt", told));
         QVERIFY(window_->Warnings->Visible());
     } else {
         QCOMPARE(window_->Warnings->Caption(), QString());
@@ -576,6 +579,43 @@ void LanguageTest::badLanguageFileAtStart()
     QCOMPARE(folder_->exists(language), present);
     if (present)
         QCOMPARE(folder_->read(language), content);
+}
+
+void LanguageTest::laterTextsReadOnFromLine100_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("tail");  // after line 99
+    QTest::addColumn<QString>("shown");    // text 102 as the window shows it; empty: the built-in one
+    QTest::newRow("an older file that stops at 99, English") << "Tavolin_ENG.txt" << QByteArray() << "";
+    QTest::newRow("an older file that stops at 99, German") << "Tavolin_GER.txt" << QByteArray() << "";
+    QTest::newRow("the file's own texts")
+        << "Tavolin_GER.txt" << QByteArray("100 Pfad\r\n101 Keine Datei\r\n102 Nicht OUTFIT:\r\n") << "Nicht OUTFIT:";
+    QTest::newRow("stops before the text, no last line end")
+        << "Tavolin_ENG.txt" << QByteArray("100 Path\r\n101 No file") << "";
+    QTest::newRow("an empty line gives way to the built-in text")
+        << "Tavolin_GER.txt" << QByteArray("100 Pfad\r\n101 Keine Datei\r\n102\r\n") << "";
+}
+
+// Lines 1 to 99 stay the Parts' table exactly; the later texts come from
+// line 100 on, and from the built-in file of the same language where the
+// user's file has none.
+void LanguageTest::laterTextsReadOnFromLine100()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, shown);
+    prepare("FALSE", language);
+    const QString tag = language == QLatin1String("Tavolin_GER.txt") ? "G" : "E";
+    folder_->write(language, languageFile(tag, 99) + tail);
+    QVERIFY(startShown());
+    QCOMPARE(window_->State.Texts[99], textOf(tag, 99));
+    QCOMPARE(window_->State.LangLineNo, 99);
+    QVERIFY(window_->State.Texts[100].isEmpty());
+    const QString builtIn = LanguageFile::builtInText(language, Form1::MsgNameLikeOutfit);
+    QVERIFY(builtIn.contains("OUTFIT:"));
+    QCOMPARE(window_->AddedText(Form1::MsgNameLikeOutfit), shown.isEmpty() ? builtIn : shown);
+    window_->ShowWarning(Form1::MsgNameLikeOutfit);
+    QCOMPARE(window_->Warnings->Caption(), shown.isEmpty() ? builtIn : shown);
 }
 
 QTEST_MAIN(LanguageTest)

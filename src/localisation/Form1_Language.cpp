@@ -8,23 +8,31 @@
 #include <QBuffer>
 #include <QFile>
 
-// Reads the file named by Language. When it cannot be read, the English
-// texts built into the program are loaded instead, so that the window
-// always speaks.
+// Reads the file named by Language. When it cannot be read, or holds no
+// text, the texts built into the program are loaded instead (of the same
+// language where the name is one of the program's, else English), so that
+// the window always speaks.
 void Form1::LoadLanguageFile()
 {
     QByteArray bytes;
     const FileAccess::Result read = FileAccess::readAll(State.BaseDir + State.Language, bytes);
-    if (!read) {
-        QFile builtIn{QLatin1String(LanguageFile::kBuiltInEnglish)};
-        builtIn.open(QIODevice::ReadOnly);
-        bytes = builtIn.readAll();
-    }
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    State.LangLineNo = LanguageFile::read(in, State.Texts);
+    TextTable texts = State.Texts;  // a short file leaves the texts it lacks as they were
+    State.LangLineNo = LanguageFile::read(in, texts, &laterTexts_);
+    const bool usable = read && LanguageFile::hasTexts(texts);
+    if (!usable) {
+        texts = State.Texts;
+        QByteArray builtIn = LanguageFile::builtInFile(read ? State.Language : QString());
+        QBuffer fallback(&builtIn);
+        fallback.open(QIODevice::ReadOnly);
+        State.LangLineNo = LanguageFile::read(fallback, texts, &laterTexts_);
+    }
+    State.Texts = texts;
     if (!read)
         Report(MsgLanguageUnreadable, State.Language + QStringLiteral(": ") + read.error);
+    else if (!usable)
+        Report(MsgLanguageWithoutTexts, State.Language);
 }
 
 // A flag switches the window's language and stores the choice; the help
@@ -42,7 +50,9 @@ void Form1::SwitchLanguage(const QString& languageFile)
 
 QString Form1::AddedText(int number) const
 {
-    const QString& text = State.Texts[number];
+    const QString text = number >= LanguageFile::kFirstLaterText
+                             ? laterTexts_.value(number - LanguageFile::kFirstLaterText)
+                             : State.Texts[number];
     return text.isEmpty() ? LanguageFile::builtInText(State.Language, number) : text;
 }
 

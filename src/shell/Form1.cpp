@@ -1,5 +1,7 @@
 #include "shell/Form1.h"
 
+#include "localisation/LanguageFile.h"
+
 #include "toolkit/Fonts.h"
 #include "toolkit/Platform.h"
 
@@ -50,6 +52,6 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::ShowWarning(int textNumber, const QString& detail)
 {
-    Warnings->setCaption(State.Texts[textNumber]);
+    Warnings->setCaption(textNumber >= LanguageFile::kFirstLaterText ? AddedText(textNumber) : State.Texts[textNumber]);
     Warnings->setToolTipText(detail);
 }

@@ -212,9 +212,9 @@ public:
     void English_Click();
     QString FigureNameTooltip() const;
     QString EnclosedKeyPixelsText(qint64 count) const;
-    // A text the program added to a number the language files left unused:
-    // from the language file, or where an older file leaves it empty, from
-    // the one built in.
+    // A text the program added, to a number the language files left unused
+    // or after line 99: from the language file, or where an older file
+    // leaves it empty or stops before it, from the one built in.
     QString AddedText(int number) const;
     enum AddedTextNumber {
         TextYes = 31,
@@ -271,6 +271,13 @@ public:
         MsgCharactersDropped = 55,
         MsgFileUnreadable = 56,
         MsgEnclosedKeyPixels = 70,
+        // After line 99 of the language files.
+        MsgNotAPlainName = 100,
+        MsgNotARegularFile = 101,
+        MsgNameLikeOutfit = 102,
+        MsgWardrobeNotWritable = 103,
+        MsgLanguageWithoutTexts = 104,
+        MsgNoLock = 105,
     };
 
 protected:
@@ -361,6 +368,8 @@ private:
     bool projectFileLoaded_ = false;
     // Why it did not, for the window's message.
     QString projectFileProblem_;
+    // Texts 100 on of the language file, text 100 first.
+    QStringList laterTexts_;
     // Where the records of the item data file stand, kept between clicks.
     ItemIndexCache storeIndex_;
     // Where the picture in Clothes was see-through in its file (alpha
