@@ -287,7 +287,7 @@ void StartupTest::badInputStartsWithAMessage_data()
         << "Projects/Default.bmp" << QByteArray("BM this is text") << int(Form1::MsgBodyPictureUnreadable)
         << "Default.Project" << false;
     QTest::newRow("body picture claims 60000 x 60000 pixels")
-        << "Projects/Default.bmp" << hugeBitmapHeader(60000, 60000) << int(Form1::MsgBodyPictureUnreadable) << "Default.Project"
+        << "Projects/Default.bmp" << hugeBitmapHeader(60000, 60000) << int(Form1::MsgPictureTooLarge) << "Default.Project"
         << false;
     QTest::newRow("language file missing")
         << "Tavolin_ENG.txt" << removed << int(Form1::MsgLanguageUnreadable) << "Default.Project" << true;

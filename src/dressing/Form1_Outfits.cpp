@@ -35,7 +35,7 @@ void Form1::FillOutfitList()
 bool Form1::ReadOutfitFile(QByteArray& bytes)
 {
     const FileAccess::Result read = FileAccess::readAll(OutfitFileName(), bytes);
-    if (!read && QFileInfo(FileAccess::resolvePath(OutfitFileName())).isFile())
+    if (!read && FileAccess::isThere(FileAccess::resolvePath(OutfitFileName())))
         Report(MsgFileUnreadable, FileAccess::resolvePath(OutfitFileName()) + QStringLiteral(": ") + read.error);
     return read.ok;
 }

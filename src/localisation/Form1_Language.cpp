@@ -15,7 +15,11 @@
 void Form1::LoadLanguageFile()
 {
     QByteArray bytes;
-    const FileAccess::Result read = FileAccess::readAll(State.BaseDir + State.Language, bytes);
+    // The name comes from the settings file: only a file of the data
+    // folder is read.
+    const bool plain = FileAccess::isPlainName(State.Language);
+    const FileAccess::Result read = plain ? FileAccess::readAll(State.BaseDir + State.Language, bytes)
+                                          : FileAccess::Result::failure(QStringLiteral("not a file name"));
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
     TextTable texts = State.Texts;  // a short file leaves the texts it lacks as they were
@@ -29,7 +33,9 @@ void Form1::LoadLanguageFile()
         State.LangLineNo = LanguageFile::read(fallback, texts, &laterTexts_);
     }
     State.Texts = texts;
-    if (!read)
+    if (!plain)
+        Report(MsgNotAPlainName, QStringLiteral("#LANGUAGE#: ") + State.Language);
+    else if (!read)
         Report(MsgLanguageUnreadable, State.Language + QStringLiteral(": ") + read.error);
     else if (!usable)
         Report(MsgLanguageWithoutTexts, State.Language);

@@ -34,16 +34,37 @@ void Form1::LoadProjectFile()
     State.ItemToUpdate.clear();
 }
 
+// The message for a picture that did not load.
+int Form1::PictureProblem(const Platform::LoadedPicture& loaded)
+{
+    if (loaded.notRegular)
+        return MsgNotARegularFile;
+    return loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable;
+}
+
 // Shows the current project's body picture on BodyPic. A picture that is
 // missing or will not load leaves a plain white figure and says so.
 void Form1::ShowBodyPicture()
 {
+    bodyPictureProblem_.clear();
+    bodyPictureMessage_ = MsgBodyPictureUnreadable;
+    // The name comes from the project file: only a picture of the project
+    // folder is loaded.
+    if (!State.BodyPicFile.isEmpty() && !FileAccess::isPlainName(State.BodyPicFile)) {
+        BodyPic->setPicture(QImage());
+        bodyPictureMessage_ = MsgNotAPlainName;
+        bodyPictureProblem_ = QStringLiteral("#BODYPIC#: ") + State.BodyPicFile;
+        Report(bodyPictureMessage_, bodyPictureProblem_);
+        return;
+    }
     const Platform::LoadedPicture loaded =
         Platform::LoadPicture(State.BaseDir + QLatin1String(ProjectFile::kFolder) + State.BodyPicFile);
     BodyPic->setPicture(loaded.image);
-    bodyPictureProblem_.clear();
     if (loaded.image.isNull()) {
+        // What the window shows instead matters most here; the detail
+        // says why.
+        bodyPictureMessage_ = loaded.tooLarge ? MsgPictureTooLarge : MsgBodyPictureUnreadable;
         bodyPictureProblem_ = State.BodyPicFile + QStringLiteral(": ") + loaded.error;
-        Report(MsgBodyPictureUnreadable, bodyPictureProblem_);
+        Report(bodyPictureMessage_, bodyPictureProblem_);
     }
 }

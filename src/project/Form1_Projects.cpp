@@ -70,7 +70,7 @@ void Form1::GetBodyPic_Click()
     BodyPic->setPicture(loaded.image);
     chosenBodyPictureLoaded_ = !loaded.image.isNull();
     if (!chosenBodyPictureLoaded_)
-        ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
+        ShowWarning(PictureProblem(loaded), name + QStringLiteral(": ") + loaded.error);
     // A project is made only on a body picture that shows.
     CreatProject->setEnabled(chosenBodyPictureLoaded_);
     Dressed->Clear();

@@ -12,6 +12,10 @@
 #include <QList>
 #include <QWidget>
 
+namespace Platform {
+struct LoadedPicture;
+}
+
 class LineReader;
 class QFile;
 class QUndoStack;
@@ -242,6 +246,9 @@ public:
     void DragImportPicture(int dx, int dy);
     void DragShownItem(int dx, int dy);
 
+    // The message for a picture that did not load.
+    static int PictureProblem(const Platform::LoadedPicture& loaded);
+
     // Shows text number textNumber of the text table in Warnings, with the
     // technical detail of a failure as its tooltip.
     void ShowWarning(int textNumber, const QString& detail = QString());
@@ -378,8 +385,10 @@ private:
     // The message MarkEnclosedKeyPixels last put in Warnings, so that it
     // takes away its own message only.
     QString enclosedKeyWarning_;
-    // Why the last ShowBodyPicture showed no picture; empty when it did.
+    // Why the last ShowBodyPicture showed no picture, and its message;
+    // empty when it did.
     QString bodyPictureProblem_;
+    int bodyPictureMessage_ = MsgBodyPictureUnreadable;
     // Whether the entry chosen in GetBodyPic loaded as a picture: a new
     // project needs a body picture that shows.
     bool chosenBodyPictureLoaded_ = false;

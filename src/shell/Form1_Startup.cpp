@@ -85,12 +85,21 @@ bool Form1::LoadStartupProject()
 {
     const QString wanted = State.CurrentProject;
     const QString fallback = QStringLiteral("Default.Project");
-    if (wanted.endsWith(QLatin1String(".Project"), Qt::CaseInsensitive)) {
+    // An empty value names no file at all; it is told as unreadable below.
+    const bool plain = wanted.isEmpty() || FileAccess::isPlainName(wanted);
+    if (!plain) {
+        // A path is not followed: not read, and no table is made beside it.
+        Report(MsgNotAPlainName, QStringLiteral("#CURRENT_PROJECT#: ") + wanted);
+        State.CurrentProject = fallback;
+        LoadProjectFile();
+        if (projectFileLoaded_)
+            return true;
+    } else if (wanted.endsWith(QLatin1String(".Project"), Qt::CaseInsensitive)) {
         LoadProjectFile();
         if (projectFileLoaded_)
             return true;
     }
-    if (wanted != fallback) {
+    if (plain && wanted != fallback) {
         Report(MsgProjectUnreadable, wanted);
         State.CurrentProject = fallback;
         LoadProjectFile();

@@ -43,15 +43,101 @@ QString faultMessage(FileAccess::Step step)
     return disk ? QStringLiteral("No space left on device") : QStringLiteral("Permission denied");
 }
 
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// What stands at a path instead of a regular file, in words for the window.
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISLNK(mode))
+        return QStringLiteral("a link");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QString();
+}
+
+// Opens path for reading when it is a regular file, not through a link.
+// O_NONBLOCK keeps a FIFO from holding the program until a writer comes;
+// the file itself is then read as usual. -1 with the reason on failure.
+int openRegularDescriptor(const QString& path, QString& why)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        why = errno == ELOOP ? QStringLiteral("not a regular file: a link") : systemError();
+        return -1;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        why = QStringLiteral("not a regular file: %1").arg(kindOf(info.st_mode));
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 // A file whose writes pass the fault hook: a failing write puts down half
 // of its bytes, as a disk that fills up in the middle of a write does.
 class GuardedFile : public QFile {
 public:
-    using QFile::QFile;
+    // The path is kept apart: a QFile opened on a descriptor forgets its name.
+    explicit GuardedFile(const QString& path) : QFile(path), path_(path) {}
+    const QString& path() const { return path_; }
+
+    // Opens the file for reading if it is a regular file (see
+    // openRegularDescriptor).
+    bool openRegular()
+    {
+        if (faulted(FileAccess::Step::Open, path_)) {
+            setErrorString(faultMessage(FileAccess::Step::Open));
+            return false;
+        }
+        QString why;
+        const int fd = openRegularDescriptor(path_, why);
+        if (fd < 0) {
+            setErrorString(why);
+            return false;
+        }
+        return QFile::open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    }
+
+    // Creates the file afresh for writing: whatever has its name goes
+    // first, a link among them, and the new file is made exclusively, so
+    // no write ever lands behind a link. A folder of the name stays and
+    // fails the open.
+    bool openFresh()
+    {
+        if (faulted(FileAccess::Step::Open, path_)) {
+            setErrorString(faultMessage(FileAccess::Step::Open));
+            return false;
+        }
+        const QByteArray encoded = QFile::encodeName(path_);
+        struct stat info;
+        if (::lstat(encoded.constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            ::unlink(encoded.constData());
+        return openNew();
+    }
+
+    // Creates the file, failing when anything has its name.
+    bool openNew()
+    {
+        const int fd = ::open(QFile::encodeName(path_).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            setErrorString(systemError());
+            return false;
+        }
+        return QFile::open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    }
 
     bool open(OpenMode mode) override
     {
-        if (faulted(FileAccess::Step::Open, fileName())) {
+        if (faulted(FileAccess::Step::Open, path_)) {
             setErrorString(faultMessage(FileAccess::Step::Open));
             return false;
         }
@@ -61,7 +147,7 @@ public:
     // Writes what is buffered and waits until the bytes are on the disk.
     bool syncToDisk()
     {
-        if (faulted(FileAccess::Step::Flush, fileName())) {
+        if (faulted(FileAccess::Step::Flush, path_)) {
             setErrorString(faultMessage(FileAccess::Step::Flush));
             return false;
         }
@@ -71,20 +157,23 @@ public:
             setErrorString(QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
-        madeDurable(FileAccess::Durable::FileBytes, fileName());
+        madeDurable(FileAccess::Durable::FileBytes, path_);
         return true;
     }
 
 protected:
     qint64 writeData(const char* data, qint64 length) override
     {
-        if (faulted(FileAccess::Step::Write, fileName())) {
+        if (faulted(FileAccess::Step::Write, path_)) {
             QFile::writeData(data, length / 2);
             setErrorString(faultMessage(FileAccess::Step::Write));
             return -1;
         }
         return QFile::writeData(data, length);
     }
+
+private:
+    QString path_;
 };
 
 // The entry of folder whose name equals part without regard to case; the
@@ -175,11 +264,40 @@ bool exists(const QString& name)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
+bool isPlainName(const QString& value)
+{
+    if (value.isEmpty() || value == QLatin1String(".") || value == QLatin1String(".."))
+        return false;
+    for (const QChar ch : value) {
+        const char16_t code = ch.unicode();
+        const bool control = code < 32 || (code >= 127 && code < 160);
+        if (control || ch == QLatin1Char('/') || ch == QLatin1Char('\\') || ch == QLatin1Char(':'))
+            return false;
+    }
+    return true;
+}
+
+bool isThere(const QString& path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+QString notRegularReason(const QString& path)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return QString();
+    return kindOf(info.st_mode);
+}
+
 Result readAll(const QString& name, QByteArray& bytes)
 {
     GuardedFile file(resolvePath(name));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.openRegular())
         return Result::failure(file.errorString());
+    if (file.size() > kMaxWholeFile)
+        return Result::failure(QStringLiteral("larger than any such file can be (%1 bytes)").arg(file.size()));
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Result::failure(file.errorString());
@@ -203,17 +321,17 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
     GuardedFile file(target);
     QBuffer empty;
     QIODevice* in = &empty;
-    if (QFileInfo::exists(target)) {
-        if (!file.open(QIODevice::ReadOnly))
-            return Result::failure(file.errorString());
+    if (QFileInfo::exists(target) || !notRegularReason(target).isEmpty()) {
+        if (!file.openRegular())
+            return Result::failure(QStringLiteral("%1: %2").arg(target, file.errorString()));
         in = &file;
     } else {
         empty.open(QIODevice::ReadOnly);
     }
 
     GuardedFile out(temp);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Result::failure(out.errorString());
+    if (!out.openFresh())
+        return Result::failure(QStringLiteral("%1: %2").arg(temp, out.errorString()));
     if (in == &file)
         keepPermissions(target, out);
 
@@ -235,7 +353,7 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 Result append(const QString& name, const QByteArray& bytes)
 {
     GuardedFile file(resolvePath(name));
-    const bool made = !QFileInfo::exists(file.fileName());
+    const bool made = !QFileInfo::exists(file.path());
     // Unbuffered: bytes left in a write buffer after a failed flush would
     // stop the cut back and be written again when the file closes.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
@@ -243,7 +361,7 @@ Result append(const QString& name, const QByteArray& bytes)
     const qint64 oldSize = file.size();
     if (file.write(bytes) == bytes.size() && file.syncToDisk()) {
         if (made)
-            syncFolder(folderOf(file.fileName()));
+            syncFolder(folderOf(file.path()));
         return Result::success();
     }
     const QString why = file.errorString();
@@ -254,16 +372,17 @@ Result append(const QString& name, const QByteArray& bytes)
 Result createEmpty(const QString& name)
 {
     GuardedFile file(resolvePath(name));
-    const bool made = !QFileInfo::exists(file.fileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Result::failure(file.errorString());
+    if (faulted(Step::Open, file.path()))
+        return Result::failure(faultMessage(Step::Open));
+    if (!file.openNew())
+        return Result::failure(QStringLiteral("%1: %2").arg(file.path(), file.errorString()));
     if (!file.syncToDisk()) {
         const QString why = file.errorString();
-        if (made)
-            file.remove();
+        file.close();
+        QFile::remove(file.path());
         return Result::failure(why);
     }
-    syncFolder(folderOf(file.fileName()));
+    syncFolder(folderOf(file.path()));
     return Result::success();
 }
 
@@ -364,8 +483,14 @@ Result openForReading(QFile& file, const QString& name)
     file.setFileName(resolvePath(name));
     if (faulted(Step::Open, file.fileName()))
         return Result::failure(faultMessage(Step::Open));
-    if (!file.open(QIODevice::ReadOnly))
+    QString why;
+    const int fd = openRegularDescriptor(file.fileName(), why);
+    if (fd < 0)
+        return Result::failure(why);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Result::failure(file.errorString());
+    }
     return Result::success();
 }
 

@@ -36,16 +36,41 @@ bool exists(const QString& name);
 // folder separator, no control character, none of < > : " | ? *.
 bool allowedInFileName(QChar ch);
 
+// Whether a value read from a file (a project, a language file, a body
+// picture, an item data file) is a plain file name inside its folder: not
+// empty, no folder separator, not "." or "..", no drive letter or other
+// colon, no control character. Nothing a file says may lead the program
+// outside its data folder.
+bool isPlainName(const QString& value);
+
 // Opens a file of the program for reading; fails for a missing or
-// unreadable file, which the readers take as an empty one.
+// unreadable file, which the readers take as an empty one. Only a regular
+// file is opened, never through a link: a folder, a device, a FIFO (which
+// would keep the program waiting) or a link in its place is refused at once.
 Result openForReading(QFile& file, const QString& name);
 
-// Whole contents of a file; fails for a missing or unreadable file.
+// The most readAll takes: every file read whole is small (settings,
+// language, project, outfits, table), and a larger one is damage.
+inline constexpr qint64 kMaxWholeFile = 8 << 20;
+
+// Whole contents of a file; fails for a missing, unreadable or
+// non-regular file and for one larger than kMaxWholeFile.
 Result readAll(const QString& name, QByteArray& bytes);
+
+// Whether anything at all has the name path: a file, a folder, a FIFO, a
+// link (dangling or not).
+bool isThere(const QString& path);
+
+// Why path is no regular file ("a folder", "a named pipe", "a link"...),
+// or empty when it is one; a missing file is none of these.
+QString notRegularReason(const QString& path);
 
 // Writes a new file, or replaces an existing one, with content: the bytes go
 // to a temporary file of the name tempName first, which then replaces the
-// file in one atomic rename. A failure leaves the old file whole and removes
+// file in one atomic rename. The temporary file is made afresh: whatever
+// has its name (a leftover copy, a link, dangling or not) is removed first,
+// so nothing is ever written through a link; a rename over a link replaces
+// the link. A failure leaves the old file whole and removes
 // the temporary file. The new file keeps the old one's permission bits, and
 // both its bytes and its folder entry are on the disk before this returns.
 Result replaceWith(const QString& name, const QString& tempName, const QByteArray& content);
@@ -61,8 +86,9 @@ Result rewriteThrough(const QString& name, const QString& tempName, const CopyFu
 // entry of a file made here, are on the disk before this returns.
 Result append(const QString& name, const QByteArray& bytes);
 
-// Creates an empty file, or empties an existing one; its folder entry is
-// on the disk before this returns.
+// Creates a new empty file; fails when anything has its name already (a
+// link too, dangling or not). Its folder entry is on the disk before this
+// returns.
 Result createEmpty(const QString& name);
 
 // Removes a file; the removal is on the disk before this returns.

@@ -54,8 +54,32 @@ bool LineReader::ensureLine()
             lineEnd_ = -1;
             return pos_ < buffer_.size();
         }
+        if (at - pos_ > kMaxLine) {
+            dropOverlongLine();
+            from = 0;
+            continue;
+        }
         from = at - pos_;
         more();
+    }
+}
+
+// The bytes of the current line are dropped, up to its line end or the
+// end of the file, chunk by chunk; what is left of it is an empty line.
+void LineReader::dropOverlongLine()
+{
+    ++overlong_;
+    for (;;) {
+        pos_ = buffer_.size();
+        lineEnd_ = -1;
+        if (!more())
+            return;
+        const char* data = buffer_.constData();
+        const char* end = findLineEnd(data + pos_, data + buffer_.size());
+        if (end < data + buffer_.size()) {
+            pos_ = end - data;
+            return;
+        }
     }
 }
 

@@ -28,6 +28,11 @@ class LineReader {
 public:
     // How much is read from the device at a time.
     static constexpr qint64 kChunk = 1 << 16;
+    // No line the program writes comes near this, and none could be used:
+    // a longer line is damage. Its bytes are passed over and it reads as
+    // an empty line, so that a file of gigabytes without a line end costs
+    // no more memory than this.
+    static constexpr qsizetype kMaxLine = 1 << 20;
 
     struct Field {
         bool isNumber = false;
@@ -65,6 +70,8 @@ public:
 
     // How many lines have been read so far.
     qint64 lineCount() const { return lines_; }
+    // How many lines longer than kMaxLine were passed over so far.
+    qint64 overlongLines() const { return overlong_; }
 
     // The next field; at the end of the file an empty text field.
     Field readField();
@@ -76,6 +83,7 @@ public:
 private:
     bool more();
     bool ensureLine();
+    void dropOverlongLine();
     void consumeLineEnd();
 
     QIODevice& device_;
@@ -85,6 +93,7 @@ private:
     // been looked for; -1 before.
     qsizetype lineEnd_ = -1;
     qint64 lines_ = 0;
+    qint64 overlong_ = 0;
     bool eof_ = false;
     bool atLineStart_ = true;
 };

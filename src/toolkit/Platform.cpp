@@ -9,6 +9,12 @@
 
 #include <limits>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 static void initArtworkResources() { Q_INIT_RESOURCE(artwork); }
 static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
 
@@ -121,8 +127,23 @@ LoadedPicture LoadPicture(const QString& name)
 {
     const QString path = FileAccess::resolvePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A picture may be reached through a link, but it must be a regular
+    // file: a FIFO named like a picture would keep the program waiting.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info;
+    if (fd < 0)
+        return {QImage(), QString::fromLocal8Bit(std::strerror(errno))};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        LoadedPicture refused{QImage(), QStringLiteral("not a regular file")};
+        refused.notRegular = true;
+        return refused;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {QImage(), file.errorString()};
+    }
 
     const QByteArray head = file.peek(34);
     QImageReader reader(&file);

@@ -37,6 +37,7 @@ struct LoadedPicture {
     // that is 1 where the alpha is below 128. Those pixels are white in
     // image. Null for a picture without alpha.
     QImage seeThrough;
+    bool notRegular = false;  // a folder, a device or a FIFO has the name
 };
 
 // Loads a picture file by the handlers' path (through FileAccess): a

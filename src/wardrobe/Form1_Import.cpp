@@ -36,7 +36,7 @@ void Form1::AddBMPItem_Click()
     // The message line was cleared above; a body picture that could not be
     // shown is told now, where it stays to be read.
     if (!bodyPictureProblem_.isEmpty())
-        ShowWarning(MsgBodyPictureUnreadable, bodyPictureProblem_);
+        ShowWarning(bodyPictureMessage_, bodyPictureProblem_);
     // Clothes keeps its picture, but the key may have changed with the frame.
     MarkEnclosedKeyPixels();
 }
@@ -71,7 +71,7 @@ void Form1::SkirtFiles_Click()
         DropImportPicture();
         Platform::Beep();
         Warnings->setLeft(230);
-        ShowWarning(loaded.tooLarge ? MsgPictureTooLarge : MsgPictureUnreadable, name + QStringLiteral(": ") + loaded.error);
+        ShowWarning(PictureProblem(loaded), name + QStringLiteral(": ") + loaded.error);
         return;
     }
     Warnings->setCaption(QString());

@@ -25,8 +25,9 @@ constexpr int kMaxListedName = 100;
 bool Form1::OpenStoreFile(QFile& file, const QString& name)
 {
     const FileAccess::Result opened = FileAccess::openForReading(file, name);
-    if (!opened && QFileInfo(file.fileName()).isFile())
-        Report(MsgFileUnreadable, file.fileName() + QStringLiteral(": ") + opened.error);
+    const QString path = FileAccess::resolvePath(name);
+    if (!opened && FileAccess::isThere(path))
+        Report(MsgFileUnreadable, path + QStringLiteral(": ") + opened.error);
     return opened.ok;
 }
 
@@ -35,18 +36,26 @@ bool Form1::OpenStoreFile(QFile& file, const QString& name)
 // the file is there but cannot be read; a missing file has an empty index.
 const ItemIndex* Form1::StoreIndex(const QString& name)
 {
+    static const ItemIndex kEmpty;
+    if (name.isEmpty())
+        return &kEmpty;
+    // The name comes from the project file: only a file of the project
+    // folder is read.
+    if (!FileAccess::isPlainName(name)) {
+        Report(MsgNotAPlainName, QStringLiteral("#WARDROBE#: ") + name);
+        return &kEmpty;
+    }
     const QString path = FileAccess::resolvePath(State.BaseDir + kFolder + name);
     if (const ItemIndex* kept = storeIndex_.find(path))
         return kept;
-    static const ItemIndex kEmpty;
     // Stamped before reading: a change made while it is read shows next time.
     const ItemIndexCache::Stamp stamp = ItemIndexCache::stampOf(path);
     QFile data;
     if (!OpenStoreFile(data, State.BaseDir + kFolder + name))
-        return QFileInfo(data.fileName()).isFile() ? nullptr : &kEmpty;
+        return FileAccess::isThere(path) ? nullptr : &kEmpty;
     ItemIndex index;
     if (!ItemIndex::scan(data, index)) {
-        Report(MsgFileUnreadable, data.fileName() + QStringLiteral(": ") + data.errorString());
+        Report(MsgFileUnreadable, path + QStringLiteral(": ") + data.errorString());
         return nullptr;
     }
     return storeIndex_.keep(path, stamp, std::move(index));
@@ -58,6 +67,11 @@ const ItemIndex* Form1::StoreIndex(const QString& name)
 FileAccess::Result Form1::RewriteStore(const QString& name, const QString& tempName,
                                        const FileAccess::CopyFunction& copy)
 {
+    // An item data file named by a path in the project file is never
+    // written: the wardrobe shows empty and nothing can be stored.
+    if (!FileAccess::isPlainName(State.WardrobeFile))
+        return FileAccess::Result::failure(AddedText(MsgWardrobeNotWritable) + QStringLiteral(" #WARDROBE#: ") +
+                                           State.WardrobeFile);
     ItemIndex::Builder builder;
     const FileAccess::Result result = FileAccess::rewriteThrough(name, tempName, [&](QIODevice& in, QIODevice& out) {
         IndexingWriter indexed(out, builder);

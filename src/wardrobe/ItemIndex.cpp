@@ -37,10 +37,24 @@ void ItemIndex::Builder::consider(QByteArrayView part)
         return;
     }
     current_.append(part);
-    if (current_.size() >= kPrefix.size() && !current_.startsWith(kPrefix)) {
+    // A heading longer than any line the program reads is damage, not an item.
+    if ((current_.size() >= kPrefix.size() && !current_.startsWith(kPrefix)) || current_.size() > LineReader::kMaxLine) {
         candidate_ = false;
         current_.resize(0);
     }
+}
+
+// The part of the last line that ran on into this piece. A line longer
+// than any the program reads is kept as an empty one, as the line reader
+// hands it out, so that memory stays bounded.
+void ItemIndex::Builder::extendLastLine(QByteArrayView part)
+{
+    if (lastLine_.size() + part.size() > LineReader::kMaxLine) {
+        lastLine_.resize(0);
+        lastLineOverlong_ = true;
+    }
+    if (!lastLineOverlong_)
+        lastLine_.append(part);
 }
 
 // Most lines begin and end within one piece; they are looked at in place,
@@ -58,7 +72,7 @@ void ItemIndex::Builder::feed(QByteArrayView bytes)
     if (inLine_ && p < stop) {  // the line begun in an earlier piece
         const char* end = findLineEnd(p, stop);
         consider(QByteArrayView(p, end - p));
-        lastLine_.append(p, end - p);
+        extendLastLine(QByteArrayView(p, end - p));
         if (end < stop) {
             endLine();
             p = skipLineEnd(end, stop);
@@ -75,7 +89,9 @@ void ItemIndex::Builder::feed(QByteArrayView bytes)
             candidate_ = true;
             current_.resize(0);
             consider(QByteArrayView(p, end - p));
-            lastLine_ = QByteArray(p, end - p);
+            lastLine_.resize(0);
+            lastLineOverlong_ = false;
+            extendLastLine(QByteArrayView(p, end - p));
             break;
         }
         if (*p == kPrefix.front() && end - p >= kPrefix.size() && QByteArrayView(p, kPrefix.size()) == kPrefix)
@@ -88,8 +104,10 @@ void ItemIndex::Builder::feed(QByteArrayView bytes)
     if (lastLineStart_ != nullptr) {
         // The last whole line of this piece is the last line so far, unless
         // a line runs on from it into the next piece.
-        if (!inLine_)
+        if (!inLine_) {
             lastLine_ = QByteArray(lastLineStart_, lastLineEnd_ - lastLineStart_);
+            lastLineOverlong_ = false;
+        }
         lastLineStart_ = lastLineEnd_ = nullptr;
     }
     offset_ += bytes.size();

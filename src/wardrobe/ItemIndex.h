@@ -28,11 +28,13 @@ public:
     private:
         void endLine();
         void consider(QByteArrayView part);
+        void extendLastLine(QByteArrayView part);
         const char* skipLineEnd(const char* end, const char* stop);
 
         QList<Heading> headings_;
         QByteArray current_;    // the current line while it may be a heading
         QByteArray lastLine_;   // the bytes of the last line begun
+        bool lastLineOverlong_ = false;
         qint64 offset_ = 0;
         qint64 lines_ = 0;
         qint64 lineStart_ = 0;
