@@ -40,6 +40,13 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tavolin: %s\n", qPrintable(ready.error));
 
     Form1 window;
+    if (lock.noLock) {
+        // The program runs all the same: the folder may be one that is only
+        // read, and the window tells of each write that fails.
+        std::fprintf(stderr, "tavolin: %s (%s)\n", qPrintable(window.AddedText(Form1::MsgNoLock)),
+                     qPrintable(lock.noLockReason));
+        window.ReportNoLock(lock.noLockReason);
+    }
     window.show();
     return app.exec();
 }

@@ -1,14 +1,13 @@
 // File access below the handlers: names matched without regard to case,
 // whole-file rewrites through a temporary file, appends that are cut back
 // when they fail, Windows-1252 text and the line reader.
+#include "FileSizeLimit.h"
 #include "toolkit/Cp1252.h"
 #include "toolkit/FileAccess.h"
 #include "toolkit/LineReader.h"
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,31 +15,6 @@ using ByteLines = QList<QByteArray>;
 Q_DECLARE_METATYPE(ByteLines)
 
 namespace {
-
-// While alive, no file of the process may grow beyond a number of bytes:
-// a write past it fails as on a full disk, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-    bool isActive() const { return active_; }
-
-private:
-    rlimit previous_ {};
-    void (*previousSignal_)(int) = nullptr;
-    bool active_ = false;
-};
 
 ino_t inodeOf(const QString& path)
 {

@@ -254,6 +254,10 @@ public:
     void ShowWarning(int textNumber, const QString& detail = QString());
     // The same, kept until the texts are loaded while the window starts.
     void Report(int textNumber, const QString& detail = QString());
+    // Tells that no lock could be made in the data folder (detail: why), so
+    // that nothing keeps a second program off it; shown where start-up
+    // problems show.
+    void ReportNoLock(const QString& detail);
 
     // Texts of this program's own messages, beyond the catalogue of the
     // language files' older numbers.

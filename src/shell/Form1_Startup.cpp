@@ -8,6 +8,7 @@
 #include "toolkit/FileAccess.h"
 
 #include <QSignalBlocker>
+#include <QStringList>
 
 namespace {
 constexpr char kBanner[] = "Tavolin - paper doll editor / Version ";
@@ -130,6 +131,22 @@ void Form1::Report(int textNumber, const QString& detail)
         startupProblems_.append({textNumber, detail});
     else
         ShowWarning(textNumber, detail);
+}
+
+// The lock is taken before the window exists, so its failure comes in
+// after the load sequence. An earlier problem keeps its place on the
+// welcome screen; the missing lock then joins its tooltip, so that it is
+// not lost behind it.
+void Form1::ReportNoLock(const QString& detail)
+{
+    startupProblems_.append({MsgNoLock, detail});
+    if (startupProblems_.size() == 1) {
+        ShowStartupProblems();
+        return;
+    }
+    QStringList tip{Warnings->ToolTipText(), AddedText(MsgNoLock), detail};
+    tip.removeAll(QString());
+    Warnings->setToolTipText(tip.join(QLatin1Char('\n')));
 }
 
 void Form1::Option1_Click() { State.StepSize = 1; }
