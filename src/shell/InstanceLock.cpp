@@ -12,26 +12,15 @@ namespace {
 
 constexpr int kInUseText = 54;  // the language files' line for a folder in use
 
-// The texts of a language file, or an empty table when it cannot be read.
+// The texts of a language file, or an empty table when it cannot be read
+// (a FIFO in its place is not waited on).
 TextTable textsOf(const QString& path)
 {
     TextTable texts;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (FileAccess::openForReading(file, path))
         LanguageFile::read(file, texts);
     return texts;
-}
-
-// Whether name is a file of the folder itself: a settings value that holds
-// a path (up and out of the folder, or from the root) is not followed.
-bool isPlainFileName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (QChar ch : name)
-        if (!FileAccess::allowedInFileName(ch))
-            return false;
-    return true;
 }
 
 // Whether the lock file could be read as naming a process. After a failed
@@ -102,12 +91,12 @@ QString inUseMessage(const QString& folder)
         in.open(QIODevice::ReadOnly);
         language = SettingsFile::read(in).Language.value_or(QString());
     }
-    if (isPlainFileName(language)) {
+    if (FileAccess::isPlainName(language)) {
         const QString text = textsOf(FileAccess::resolvePath(base + language))[kInUseText];
         if (!text.isEmpty())
             return text;
     }
-    return textsOf(QLatin1String(LanguageFile::kBuiltInEnglish))[kInUseText];
+    return LanguageFile::builtInText(QString(), kInUseText);
 }
 
 }  // namespace InstanceLock
