@@ -4,11 +4,15 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
+
+#include "toolkit/FileAccess.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 // The fuzzer's bytes without a copy, so that reading past them is caught.
 inline QByteArray inputBytes(const uint8_t* data, size_t size)
@@ -76,3 +80,22 @@ protected:
     char name_[8] = "tavolin";
     char* argv_[2] = {name_, nullptr};
 };
+
+// A value that forms a path ("Projects\\" + value) and passes the plain-name
+// rule must name one entry of that folder and nothing else: no way up, no
+// way down, no way to the root. Anything else is a hole in the rule.
+inline void checkPathValue(const std::optional<QString>& value)
+{
+    if (!value || !FileAccess::isPlainName(*value))
+        return;
+    QString path = QStringLiteral("Projects\\") + *value;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = path.split(QLatin1Char('/'));
+    const bool oneEntry = parts.size() == 2 && parts[1] != QLatin1String("..") && parts[1] != QLatin1String(".") &&
+                          !parts[1].isEmpty();
+    if (!oneEntry) {
+        std::fprintf(stderr, "plain name leads elsewhere: %s\n", qPrintable(*value));
+        std::abort();
+    }
+}
+

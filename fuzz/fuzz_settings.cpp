@@ -1,5 +1,5 @@
 // The settings file "Tavolin.ini": read at start-up, and rewritten for each
-// key the program stores.
+// key the program stores; the values that name files are plain names.
 #include "FuzzInput.h"
 #include "shell/SettingsFile.h"
 
@@ -8,7 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = inputBytes(data, size);
     {
         InputDevice in(bytes);
-        SettingsFile::read(in);
+        const SettingsFile::Values values = SettingsFile::read(in);
+        checkPathValue(values.CurrentProject);
+        checkPathValue(values.Language);
     }
     for (const SettingsFile::Key& key : SettingsFile::kKeys) {
         InputDevice in(bytes);

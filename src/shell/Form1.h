@@ -289,6 +289,9 @@ public:
         MsgWardrobeNotWritable = 103,
         MsgLanguageWithoutTexts = 104,
         MsgNoLock = 105,
+        MsgFigureSaved = 106,
+        MsgFigureCopied = 107,
+        MsgOutfitDeleted = 108,
     };
 
 protected:
