@@ -165,6 +165,8 @@ private slots:
     void refusedNames_data();
     void refusedNames();
     void storingAnItem();
+    void storedRecordStartsALineOfItsOwn_data();
+    void storedRecordStartsALineOfItsOwn();
     void recordForEachKeyColour_data();
     void recordForEachKeyColour();
     void seeThroughPixelsOfAPicture_data();
@@ -486,6 +488,55 @@ void ImportTest::storingAnItem()
     QCOMPARE(w.Warnings->Caption(), QString());
     QCOMPARE(w.HelpMe->Left(), 500);
     QCOMPARE(w.BodyPic->Point(12, 51), bodyPixel(12, 51));
+}
+
+// A data file edited by hand may end in the middle of its last line; the
+// new record must still start a line of its own, be listed, indexed in the
+// table at its line and painted from its own lines.
+void ImportTest::storedRecordStartsALineOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("tail");   // after the default items' last end line, in place of its CR LF
+    QTest::addColumn<QByteArray>("joint");  // what the capture puts before the new heading
+
+    QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+    QTest::newRow("LF alone") << QByteArray("\n") << QByteArray();
+    QTest::newRow("CR alone") << QByteArray("\r") << QByteArray();
+    QTest::newRow("no line end") << QByteArray("") << QByteArray("\r\n");
+    QTest::newRow("a heading without its line end") << QByteArray("\r\nITEM: Scrap") << QByteArray("\r\n");
+    QTest::newRow("a pixel line without its line end")
+        << QByteArray("\r\nITEM: Dot\r\n" + QByteArray(ItemFormat::kSeparator) + "\r\n 0 \r\n 0 \r\n 1 \r\n" +
+                      ItemFormat::kSeparator + "\r\n 255  5  6 ")
+        << QByteArray("\r\n");
+}
+
+void ImportTest::storedRecordStartsALineOfItsOwn()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(QByteArray, joint);
+    Form1& w = *window_;
+    const QByteArray defaults = folder_->read("Projects/Default.Data");
+    QVERIFY(defaults.endsWith(QByteArray(ItemFormat::kEndLine) + "\r\n"));
+    const QByteArray before = defaults.chopped(2) + tail;
+    folder_->write("Projects/Default.Data", before);
+    openImport();
+    choose("Small.bmp");
+    w.State.OffsetX = 10;
+    w.State.OffsetY = 50;
+    w.NameSkirt->setText("Tiny");
+    click(w.AddToWardrobe);
+
+    const QByteArray after = folder_->read("Projects/Default.Data");
+    QVERIFY(after.startsWith(before + joint + "ITEM: Tiny\r\n"));
+    QVERIFY(after.endsWith(QByteArray(ItemFormat::kEndLine) + "\r\n"));
+    QCOMPARE(itemNames(after), itemNames(before) + QStringList{"Tiny"});
+    QCOMPARE(folder_->read("Projects/Default.Table"), itemTableFor(after));
+    QCOMPARE(w.Wardrobe->ListCount(), itemNames(after).size());
+    const QList<QListWidgetItem*> listed = w.Wardrobe->findItems("Tiny", Qt::MatchExactly);
+    QCOMPARE(listed.size(), 1);
+    QTest::mouseClick(w.Wardrobe->viewport(), Qt::LeftButton, {}, w.Wardrobe->visualItemRect(listed.first()).center());
+    const int painted = Colour::fromQRgb(qRgb(200, 20, 30));  // Small.bmp at (2, 1)
+    QVERIFY(bodyPixel(12, 51) != painted);
+    QCOMPARE(w.BodyPic->Point(12, 51), painted);
 }
 
 // A 3 x 2 picture whose pixels (0, 0) and (1, 1) have the key colour.

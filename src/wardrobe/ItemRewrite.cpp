@@ -107,12 +107,18 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
 
 bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& record)
 {
+    QByteArray chunk;
     while (!in.atEnd()) {
         // Nothing read before the end is a failed read: the old file stays.
-        const QByteArray chunk = in.read(1 << 20);
+        chunk = in.read(1 << 20);
         if (chunk.isEmpty() || out.write(chunk) != chunk.size())
             return false;
     }
+    // A file edited by hand may stop in the middle of its last line; the
+    // heading must not run on from it, or the item is lost from the list.
+    const QByteArrayView lineEnd = lineEndBefore(chunk);
+    if (!lineEnd.isEmpty() && out.write(lineEnd.data(), lineEnd.size()) != lineEnd.size())
+        return false;
     return out.write(record) == record.size();
 }
 

@@ -19,7 +19,8 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
 
 // Copies every byte and adds record at the end: the bytes an append would
 // leave, made in the working file, since a kill in the middle of an append
-// leaves part of a record in the data file.
+// leaves part of a record in the data file. A last line without its line
+// end gets CR LF first, so that the record starts a line of its own.
 bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& record);
 
 }  // namespace ItemRewrite
