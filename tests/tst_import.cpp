@@ -164,6 +164,8 @@ private slots:
     void nameRules();
     void refusedNames_data();
     void refusedNames();
+    void namesNearAnOutfitHeadingAreWorn_data();
+    void namesNearAnOutfitHeadingAreWorn();
     void storingAnItem();
     void storedRecordStartsALineOfItsOwn_data();
     void storedRecordStartsALineOfItsOwn();
@@ -428,6 +430,10 @@ void ImportTest::refusedNames_data()
     QTest::addColumn<bool>("red");
     QTest::newRow("empty") << "" << 38 << true;
     QTest::newRow("a stored name in other case") << "SUMMER DRESS" << 39 << false;
+    // Read back as the heading of an outfit, from the outfit file.
+    QTest::newRow("an outfit heading") << "OUTFIT: Party" << int(Form1::MsgNameLikeOutfit) << true;
+    QTest::newRow("the heading word without its blank") << "OUTFIT:Party" << int(Form1::MsgNameLikeOutfit) << true;
+    QTest::newRow("the heading word alone") << "OUTFIT:" << int(Form1::MsgNameLikeOutfit) << true;
     // Characters the files cannot hold never reach the box: tst_instances.
 }
 
@@ -444,12 +450,49 @@ void ImportTest::refusedNames()
     folder_->resetBeeps();
     click(w.AddToWardrobe);
     QCOMPARE(folder_->beeps(), 1);
-    QCOMPARE(w.Warnings->Caption(), w.State.Texts[message]);
+    QVERIFY(!w.AddedText(message).isEmpty());
+    QCOMPARE(w.Warnings->Caption(), w.AddedText(message));
     QCOMPARE(w.Warnings->Left(), 230);
     QCOMPARE(w.NameSkirt->BackColor(), red ? 222 : Colour::White);
     QCOMPARE(w.NameSkirt->Text(), name);
     QCOMPARE(folder_->read("Projects/Default.Data"), before);
     QCOMPARE(w.State.WorkMode, 3);
+}
+
+// Only a name that begins with the heading word itself is refused; one
+// near it is stored, worn, and comes back from the outfit file whole.
+void ImportTest::namesNearAnOutfitHeadingAreWorn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("other letter case") << "Outfit: Party";
+    QTest::newRow("the word without its colon") << "OUTFIT Party";
+    QTest::newRow("the heading later in the name") << "My OUTFIT: Party";
+}
+
+void ImportTest::namesNearAnOutfitHeadingAreWorn()
+{
+    QFETCH(QString, name);
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    w.NameSkirt->setText(name);
+    folder_->resetBeeps();
+    click(w.AddToWardrobe);
+    QCOMPARE(folder_->beeps(), 0);
+    QCOMPARE(w.State.WorkMode, 1);
+    const QList<QListWidgetItem*> listed = w.Wardrobe->findItems(name, Qt::MatchExactly);
+    QCOMPARE(listed.size(), 1);
+
+    QTest::mouseClick(w.Wardrobe->viewport(), Qt::LeftButton, {}, w.Wardrobe->visualItemRect(listed.first()).center());
+    click(w.DressItem);
+    QTest::keyClicks(w.NameOfOutfit, "Evening");
+    click(w.SaveOutfit);
+    QCOMPARE(w.OutfitList->ListCount(), 1);
+    click(w.RemoveAllItems);
+    QTest::mouseClick(w.OutfitList->viewport(), Qt::LeftButton, {},
+                      w.OutfitList->visualItemRect(w.OutfitList->item(0)).center());
+    QCOMPARE(w.Dressed->ListCount(), 1);
+    QCOMPARE(w.Dressed->List(0), name);
 }
 
 void ImportTest::storingAnItem()

@@ -21,7 +21,7 @@ QStringList names(QIODevice& in)
     LineReader reader(in);
     while (!reader.atEnd()) {
         const QString line = reader.readLine();
-        if (line.startsWith(QLatin1String("OUTFIT:")))
+        if (line.startsWith(QLatin1String(kHeadingWord)))
             found.append(line.mid(8, 100));
     }
     return found;

@@ -10,6 +10,8 @@ class QIODevice;
 namespace OutfitFile {
 
 inline constexpr char kHeadingPrefix[] = "OUTFIT: ";
+// What makes a line a heading to names(): its first seven characters.
+inline constexpr char kHeadingWord[] = "OUTFIT:";
 
 // The names of the outfits, in file order: every line whose first seven
 // characters are "OUTFIT:", from its ninth character on, at most 100.
