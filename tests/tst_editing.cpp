@@ -533,6 +533,17 @@ void EditingTest::deleteItem_data()
     QTest::newRow("last record without its end line")
         << skirt() + hat() + blouse(false) << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
         << QStringList{"Hat", "Skirt"};
+    // A record without its end line ends at the next heading: one item goes.
+    const QByteArray openSkirt = record("Skirt", " 20 ", " 40 ", kSkirtPixels, false);
+    QTest::newRow("first record without its end line")
+        << openSkirt + blouse() + hat() << 2 << blouse() + hat() << table({{"Blouse", 1}, {"Hat", 10}})
+        << QStringList{"Blouse", "Hat"};
+    QTest::newRow("middle record without its end line")
+        << skirt() + blouse(false) + hat() << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
+        << QStringList{"Hat", "Skirt"};
+    QTest::newRow("two records without their end lines, the first deleted")
+        << openSkirt + blouse(false) + hat() << 2 << blouse(false) + hat() << table({{"Blouse", 1}, {"Hat", 9}})
+        << QStringList{"Blouse", "Hat"};
     QTest::newRow("the record right after a deleted one is kept")
         << skirt() + skirt(" 5 ", " 6 ") + hat() << 1 << skirt(" 5 ", " 6 ") + hat()
         << table({{"Skirt", 1}, {"Hat", 11}}) << QStringList{"Hat", "Skirt"};

@@ -748,8 +748,10 @@ void FastPathsTest::rewritesAsReference_data()
     QTest::newRow("delete two adjacent records of one heading: the second is kept")
         << item("Skirt", 20, 40, 5, 5, 1) + item("Skirt", 100, 200, 6, 6, 3) + item("Hat", 60, 10, 4, 4, 2) << "delete"
         << "Skirt" << "";
-    QTest::newRow("delete a record without its end line: the next goes too")
+    QTest::newRow("delete a record without its end line: the next stays")
         << openRecordStore() << "delete" << "Open" << "";
+    QTest::newRow("delete a record without its end line, lines ended by CR alone")
+        << withLineEnds(openRecordStore(), "\r") << "delete" << "Open" << "";
     QTest::newRow("delete, lines ended by CR alone") << withLineEnds(good, "\r") << "delete" << "Summer dress" << "";
     QTest::newRow("delete a heading straddling a chunk boundary")
         << headingsStraddlingStore() << "delete" << "Straddling 2" << "";

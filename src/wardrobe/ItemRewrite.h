@@ -12,9 +12,9 @@ namespace ItemRewrite {
 bool copyShifted(QIODevice& in, QIODevice& out, const QString& heading, int shiftX, int shiftY);
 
 // Copies every line except the records whose heading is exactly heading,
-// each up to and including its end line (to the end of the file when it
-// has none). The line after a dropped record is copied without being
-// compared.
+// each up to and including its end line; a record without its end line
+// goes up to the next heading (or to the end of the file). The line after
+// a dropped record is copied without being compared.
 bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
 
 // Copies every byte and adds record at the end: the bytes an append would
