@@ -28,7 +28,7 @@ void Form1::AddToWardrobe_Click()
     const QByteArray record =
         ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor,
                            importSeeThrough_);
-    const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
+    const QString data = WardrobePath();
     const FileAccess::Result stored =
         RewriteStore(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {
             return ItemRewrite::copyAdding(in, out, record);
