@@ -72,6 +72,10 @@ const QByteArray kAnnaTable = "ITEM: Veil\r\n 1 \r\n";
 const QByteArray kAnnaOutfit = "OUTFIT: Wedding\r\nVeil\r\n";
 const QStringList kAnnaFiles = {"Anna.Project", "Anna.Data", "Anna.Outfit", "Anna.Table"};
 
+// Anna again, her items in a file whose name is not her project's.
+const QByteArray kSharedProject = "#BODYPIC#\r\nDefault.bmp\r\n#WARDROBE#\r\nShared.Data\r\n#BODYNAME#\r\nAnna\r\n"
+                                  "#VERSION#\r\n0.98 (Beta)\r\n";
+
 QStringList entries(const ListBox* list)
 {
     QStringList texts;
@@ -130,6 +134,8 @@ private slots:
     void choosingAProjectDropsTheChosenItem_data();
     void choosingAProjectDropsTheChosenItem();
     void failedUpdateKeepsTheFile();
+    void wardrobeFileOfAnotherName_data();
+    void wardrobeFileOfAnotherName();
 
     // The arrow pictures and the way back to dressing
     void arrowsPaintTheItemShifted();
@@ -393,6 +399,72 @@ void EditingTest::failedUpdateKeepsTheFile()
     QCOMPARE(w.State.ItemShiftY, -2);
 }
 
+// The project file names the item data file: the wardrobe is listed and
+// painted from it, so a nudge, a deletion and the table must use it too,
+// never the file named after the project.
+void EditingTest::wardrobeFileOfAnotherName_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("clicks");  // arrows before UpdateItem; empty: the item is deleted
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("afterTable");
+    QTest::addColumn<QStringList>("afterList");
+    QTest::addColumn<QPoint>("skirtAt");  // where the skirt is painted afterwards
+
+    const QByteArray threeTable = table({{"Skirt", 1}, {"Blouse", 11}, {"Hat", 20}});
+    const QStringList three = {"Blouse", "Hat", "Skirt"};
+    QTest::newRow("nudge stored") << "Skirt" << "22211" << skirt(" 23 ", " 38 ") + blouse() + hat() << threeTable
+                                  << three << QPoint(23, 38);
+    QTest::newRow("nudge of the last item stored") << "Hat" << "443" << skirt() + blouse() + hat(" 69 ", " 12 ")
+                                                   << threeTable << three << kSkirtOffset;
+    QTest::newRow("item deleted") << "Blouse" << "" << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
+                                  << QStringList{"Hat", "Skirt"} << kSkirtOffset;
+}
+
+void EditingTest::wardrobeFileOfAnotherName()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, clicks);
+    QFETCH(QByteArray, after);
+    QFETCH(QByteArray, afterTable);
+    QFETCH(QStringList, afterList);
+    QFETCH(QPoint, skirtAt);
+    folder_->write("Projects/Anna.Project", kSharedProject);
+    folder_->write("Projects/Shared.Data", skirt() + blouse() + hat());
+    // A file by the project's own name, with items of the same names.
+    const QByteArray decoy = skirt(" 1 ", " 2 ") + blouse();
+    folder_->write("Projects/Anna.Data", decoy);
+    folder_->write("Tavolin.ini", crlfLines({"#HELPMODE#", "TRUE", "#TRANSCOLOR#", "PURPLE", "#CURRENT_PROJECT#",
+                                             "Anna.Project", "#LANGUAGE#", "Tavolin_ENG.txt", "#EOF#"}));
+    start(QByteArray());
+    Form1& w = *window_;
+    QCOMPARE(w.State.WardrobeFile, QStringLiteral("Shared.Data"));
+    QCOMPARE(entries(w.Wardrobe), QStringList({"Blouse", "Hat", "Skirt"}));
+    QCOMPARE(folder_->read("Projects/Anna.Table"), table({{"Skirt", 1}, {"Blouse", 11}, {"Hat", 20}}));
+    Snapshot expected = projects();
+
+    clickEntry(w.Wardrobe, item);
+    if (clicks.isEmpty()) {
+        click(w.DeleteSkirt);
+        click(w.SayYes);
+    } else {
+        arrows(clicks);
+        click(w.UpdateItem);
+    }
+    QCOMPARE(folder_->read("Projects/Shared.Data"), after);
+    QCOMPARE(folder_->read("Projects/Anna.Table"), afterTable);
+    QCOMPARE(entries(w.Wardrobe), afterList);
+    expected["Shared.Data"] = after;
+    expected["Anna.Table"] = afterTable;
+    QCOMPARE(projects(), expected);  // Anna.Data among them, as it was
+    QCOMPARE(folder_->read("Projects/Anna.Data"), decoy);
+
+    // Shown again, the skirt stands where its offsets in that file say.
+    clickEntry(w.Wardrobe, "Skirt");
+    for (const Spot& spot : kSkirtSpots)
+        QCOMPARE(w.BodyPic->Point(skirtAt.x() + spot.at.x(), skirtAt.y() + spot.at.y()), spot.colour);
+}
+
 // ---- The arrow pictures
 
 void EditingTest::arrowsPaintTheItemShifted()
@@ -533,6 +605,17 @@ void EditingTest::deleteItem_data()
     QTest::newRow("last record without its end line")
         << skirt() + hat() + blouse(false) << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
         << QStringList{"Hat", "Skirt"};
+    // A record without its end line ends at the next heading: one item goes.
+    const QByteArray openSkirt = record("Skirt", " 20 ", " 40 ", kSkirtPixels, false);
+    QTest::newRow("first record without its end line")
+        << openSkirt + blouse() + hat() << 2 << blouse() + hat() << table({{"Blouse", 1}, {"Hat", 10}})
+        << QStringList{"Blouse", "Hat"};
+    QTest::newRow("middle record without its end line")
+        << skirt() + blouse(false) + hat() << 0 << skirt() + hat() << table({{"Skirt", 1}, {"Hat", 11}})
+        << QStringList{"Hat", "Skirt"};
+    QTest::newRow("two records without their end lines, the first deleted")
+        << openSkirt + blouse(false) + hat() << 2 << blouse(false) + hat() << table({{"Blouse", 1}, {"Hat", 9}})
+        << QStringList{"Blouse", "Hat"};
     QTest::newRow("the record right after a deleted one is kept")
         << skirt() + skirt(" 5 ", " 6 ") + hat() << 1 << skirt(" 5 ", " 6 ") + hat()
         << table({{"Skirt", 1}, {"Hat", 11}}) << QStringList{"Hat", "Skirt"};

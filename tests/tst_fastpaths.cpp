@@ -748,8 +748,10 @@ void FastPathsTest::rewritesAsReference_data()
     QTest::newRow("delete two adjacent records of one heading: the second is kept")
         << item("Skirt", 20, 40, 5, 5, 1) + item("Skirt", 100, 200, 6, 6, 3) + item("Hat", 60, 10, 4, 4, 2) << "delete"
         << "Skirt" << "";
-    QTest::newRow("delete a record without its end line: the next goes too")
+    QTest::newRow("delete a record without its end line: the next stays")
         << openRecordStore() << "delete" << "Open" << "";
+    QTest::newRow("delete a record without its end line, lines ended by CR alone")
+        << withLineEnds(openRecordStore(), "\r") << "delete" << "Open" << "";
     QTest::newRow("delete, lines ended by CR alone") << withLineEnds(good, "\r") << "delete" << "Summer dress" << "";
     QTest::newRow("delete a heading straddling a chunk boundary")
         << headingsStraddlingStore() << "delete" << "Straddling 2" << "";
@@ -764,6 +766,10 @@ void FastPathsTest::rewritesAsReference_data()
     QTest::newRow("capture onto a store over 1 MiB, CR LF split by the copied piece")
         << largeSplitStore() << "capture" << "Apron" << "";
     QTest::newRow("capture onto an empty store") << QByteArray("") << "capture" << "Apron" << "";
+    QTest::newRow("capture behind a heading without its line end")
+        << goodStore() + "ITEM: Bare" << "capture" << "Apron" << "";
+    QTest::newRow("capture onto a store of exactly 1 MiB, its last line without its line end")
+        << Layout().padTo(kCopyPiece + 2).bytes().chopped(2) << "capture" << "Apron" << "";
 }
 
 void FastPathsTest::rewritesAsReference()
@@ -817,9 +823,14 @@ void FastPathsTest::rewritesAsReference()
         click(w.AddToWardrobe);
         QCOMPARE(w.State.WorkMode, 1);
         const QByteArray after = folder_->read(kDataFile);
-        QVERIFY(after.size() > before.size());
-        QVERIFY(after.startsWith(before));
-        QCOMPARE(after.mid(before.size()).left(6 + item.size() + 2), "ITEM: " + item.toLatin1() + kCrLf);
+        // A last line without its line end (neither CR nor LF) gets CR LF,
+        // so that the new heading starts a line of its own.
+        const bool ended = before.isEmpty() || before.endsWith('\n') || before.endsWith('\r');
+        const QByteArray joined = ended ? before : before + kCrLf;
+        QVERIFY(after.size() > joined.size());
+        QVERIFY(after.startsWith(joined));
+        QCOMPARE(after.mid(joined.size()).left(6 + item.size() + 2), "ITEM: " + item.toLatin1() + kCrLf);
+        QCOMPARE(ReferenceStore::wardrobeNames(dataPath()).last(), item);
     }
     QCOMPARE(folder_->read(kTableFile), ReferenceStore::itemTable(dataPath()));
     compareListWithReference();

@@ -164,7 +164,11 @@ private slots:
     void nameRules();
     void refusedNames_data();
     void refusedNames();
+    void namesNearAnOutfitHeadingAreWorn_data();
+    void namesNearAnOutfitHeadingAreWorn();
     void storingAnItem();
+    void storedRecordStartsALineOfItsOwn_data();
+    void storedRecordStartsALineOfItsOwn();
     void recordForEachKeyColour_data();
     void recordForEachKeyColour();
     void seeThroughPixelsOfAPicture_data();
@@ -426,6 +430,10 @@ void ImportTest::refusedNames_data()
     QTest::addColumn<bool>("red");
     QTest::newRow("empty") << "" << 38 << true;
     QTest::newRow("a stored name in other case") << "SUMMER DRESS" << 39 << false;
+    // Read back as the heading of an outfit, from the outfit file.
+    QTest::newRow("an outfit heading") << "OUTFIT: Party" << int(Form1::MsgNameLikeOutfit) << true;
+    QTest::newRow("the heading word without its blank") << "OUTFIT:Party" << int(Form1::MsgNameLikeOutfit) << true;
+    QTest::newRow("the heading word alone") << "OUTFIT:" << int(Form1::MsgNameLikeOutfit) << true;
     // Characters the files cannot hold never reach the box: tst_instances.
 }
 
@@ -442,12 +450,49 @@ void ImportTest::refusedNames()
     folder_->resetBeeps();
     click(w.AddToWardrobe);
     QCOMPARE(folder_->beeps(), 1);
-    QCOMPARE(w.Warnings->Caption(), w.State.Texts[message]);
+    QVERIFY(!w.AddedText(message).isEmpty());
+    QCOMPARE(w.Warnings->Caption(), w.AddedText(message));
     QCOMPARE(w.Warnings->Left(), 230);
     QCOMPARE(w.NameSkirt->BackColor(), red ? 222 : Colour::White);
     QCOMPARE(w.NameSkirt->Text(), name);
     QCOMPARE(folder_->read("Projects/Default.Data"), before);
     QCOMPARE(w.State.WorkMode, 3);
+}
+
+// Only a name that begins with the heading word itself is refused; one
+// near it is stored, worn, and comes back from the outfit file whole.
+void ImportTest::namesNearAnOutfitHeadingAreWorn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("other letter case") << "Outfit: Party";
+    QTest::newRow("the word without its colon") << "OUTFIT Party";
+    QTest::newRow("the heading later in the name") << "My OUTFIT: Party";
+}
+
+void ImportTest::namesNearAnOutfitHeadingAreWorn()
+{
+    QFETCH(QString, name);
+    openImport();
+    choose("Small.bmp");
+    Form1& w = *window_;
+    w.NameSkirt->setText(name);
+    folder_->resetBeeps();
+    click(w.AddToWardrobe);
+    QCOMPARE(folder_->beeps(), 0);
+    QCOMPARE(w.State.WorkMode, 1);
+    const QList<QListWidgetItem*> listed = w.Wardrobe->findItems(name, Qt::MatchExactly);
+    QCOMPARE(listed.size(), 1);
+
+    QTest::mouseClick(w.Wardrobe->viewport(), Qt::LeftButton, {}, w.Wardrobe->visualItemRect(listed.first()).center());
+    click(w.DressItem);
+    QTest::keyClicks(w.NameOfOutfit, "Evening");
+    click(w.SaveOutfit);
+    QCOMPARE(w.OutfitList->ListCount(), 1);
+    click(w.RemoveAllItems);
+    QTest::mouseClick(w.OutfitList->viewport(), Qt::LeftButton, {},
+                      w.OutfitList->visualItemRect(w.OutfitList->item(0)).center());
+    QCOMPARE(w.Dressed->ListCount(), 1);
+    QCOMPARE(w.Dressed->List(0), name);
 }
 
 void ImportTest::storingAnItem()
@@ -486,6 +531,55 @@ void ImportTest::storingAnItem()
     QCOMPARE(w.Warnings->Caption(), QString());
     QCOMPARE(w.HelpMe->Left(), 500);
     QCOMPARE(w.BodyPic->Point(12, 51), bodyPixel(12, 51));
+}
+
+// A data file edited by hand may end in the middle of its last line; the
+// new record must still start a line of its own, be listed, indexed in the
+// table at its line and painted from its own lines.
+void ImportTest::storedRecordStartsALineOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("tail");   // after the default items' last end line, in place of its CR LF
+    QTest::addColumn<QByteArray>("joint");  // what the capture puts before the new heading
+
+    QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+    QTest::newRow("LF alone") << QByteArray("\n") << QByteArray();
+    QTest::newRow("CR alone") << QByteArray("\r") << QByteArray();
+    QTest::newRow("no line end") << QByteArray("") << QByteArray("\r\n");
+    QTest::newRow("a heading without its line end") << QByteArray("\r\nITEM: Scrap") << QByteArray("\r\n");
+    QTest::newRow("a pixel line without its line end")
+        << QByteArray("\r\nITEM: Dot\r\n" + QByteArray(ItemFormat::kSeparator) + "\r\n 0 \r\n 0 \r\n 1 \r\n" +
+                      ItemFormat::kSeparator + "\r\n 255  5  6 ")
+        << QByteArray("\r\n");
+}
+
+void ImportTest::storedRecordStartsALineOfItsOwn()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(QByteArray, joint);
+    Form1& w = *window_;
+    const QByteArray defaults = folder_->read("Projects/Default.Data");
+    QVERIFY(defaults.endsWith(QByteArray(ItemFormat::kEndLine) + "\r\n"));
+    const QByteArray before = defaults.chopped(2) + tail;
+    folder_->write("Projects/Default.Data", before);
+    openImport();
+    choose("Small.bmp");
+    w.State.OffsetX = 10;
+    w.State.OffsetY = 50;
+    w.NameSkirt->setText("Tiny");
+    click(w.AddToWardrobe);
+
+    const QByteArray after = folder_->read("Projects/Default.Data");
+    QVERIFY(after.startsWith(before + joint + "ITEM: Tiny\r\n"));
+    QVERIFY(after.endsWith(QByteArray(ItemFormat::kEndLine) + "\r\n"));
+    QCOMPARE(itemNames(after), itemNames(before) + QStringList{"Tiny"});
+    QCOMPARE(folder_->read("Projects/Default.Table"), itemTableFor(after));
+    QCOMPARE(w.Wardrobe->ListCount(), itemNames(after).size());
+    const QList<QListWidgetItem*> listed = w.Wardrobe->findItems("Tiny", Qt::MatchExactly);
+    QCOMPARE(listed.size(), 1);
+    QTest::mouseClick(w.Wardrobe->viewport(), Qt::LeftButton, {}, w.Wardrobe->visualItemRect(listed.first()).center());
+    const int painted = Colour::fromQRgb(qRgb(200, 20, 30));  // Small.bmp at (2, 1)
+    QVERIFY(bodyPixel(12, 51) != painted);
+    QCOMPARE(w.BodyPic->Point(12, 51), painted);
 }
 
 // A 3 x 2 picture whose pixels (0, 0) and (1, 1) have the key colour.

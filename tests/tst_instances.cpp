@@ -397,21 +397,30 @@ void InstancesTest::pastedNameIsStoredAsShown()
 void InstancesTest::everyTextBoxDropsWhatTheFilesCannotHold_data()
 {
     QTest::addColumn<QString>("box");
-    for (const char* box : {"NameSkirt", "NameOfOutfit", "EnterProjectName", "EnterLadyName", "ItemRename"})
-        QTest::newRow(box) << box;
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("kept");
+    for (const char* box : {"NameSkirt", "NameOfOutfit", "EnterProjectName", "EnterLadyName", "ItemRename"}) {
+        QTest::addRow("%s, Greek omega", box)
+            << box << QString::fromUtf8("\xCE\xA9mega \xE2\x82\xAC") << QString::fromUtf8("mega \xE2\x82\xAC");
+        // A line end would split the name's line in two in the files.
+        QTest::addRow("%s, control characters", box)
+            << box << QString("Red\r\nITEM: \tx") + QChar(0x85) << QString("RedITEM: x");
+    }
 }
 
 void InstancesTest::everyTextBoxDropsWhatTheFilesCannotHold()
 {
     QFETCH(QString, box);
+    QFETCH(QString, input);
+    QFETCH(QString, kept);
     DataFolderFixture folder;
     auto w = folder.start();
     auto* text = qobject_cast<TextBox*>(w->control(box));
     QVERIFY(text);
     text->setTextValue(QString());
     folder.resetBeeps();
-    text->insert(QString::fromUtf8("\xCE\xA9mega \xE2\x82\xAC"));  // Greek omega, euro sign
-    QCOMPARE(text->Text(), QString::fromUtf8("mega \xE2\x82\xAC"));
+    text->insert(input);
+    QCOMPARE(text->Text(), kept);
     QTRY_COMPARE(w->Warnings->Caption(), w->State.Texts[Form1::MsgCharactersDropped]);
     QCOMPARE(folder.beeps(), 1);
 }

@@ -41,6 +41,8 @@ private slots:
     void saving_data();
     void saving();
     void savingLeavesOutEmptyEntries();
+    void savedOutfitStartsALineOfItsOwn_data();
+    void savedOutfitStartsALineOfItsOwn();
     void savingRefused_data();
     void savingRefused();
 
@@ -271,6 +273,40 @@ void OutfitsTest::savingLeavesOutEmptyEntries()
     QCOMPARE(folder_->read(kOutfitFile), old + "OUTFIT: Again\r\nSun hat\r\nRed shoes\r\n");
     QCOMPARE(entries(window_->OutfitList), QStringList({"Beach", "Office", "Again"}));
     QCOMPARE(entries(window_->Dressed), QStringList({"Sun hat", "", "Red shoes"}));
+}
+
+// A file edited by hand may end in the middle of its last entry; the new
+// heading must still start a line of its own, and the outfit before it
+// keep its entries.
+void OutfitsTest::savedOutfitStartsALineOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("ending");  // after the fixture's last entry
+    QTest::addColumn<QByteArray>("joint");   // what saving puts before the new heading
+
+    QTest::newRow("no line end") << QByteArray("") << QByteArray("\r\n");
+    QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+    QTest::newRow("LF alone") << QByteArray("\n") << QByteArray();
+    QTest::newRow("CR alone") << QByteArray("\r") << QByteArray();
+}
+
+void OutfitsTest::savedOutfitStartsALineOfItsOwn()
+{
+    QFETCH(QByteArray, ending);
+    QFETCH(QByteArray, joint);
+    const QByteArray old = fixture("LastLineWithoutLineEnd.Outfit") + ending;
+    QVERIFY(old.contains("Red shoes"));
+    start(old);
+    wear({"Sun hat", "Summer dress"});
+    typeName("Picnic");
+
+    clickButton(window_->SaveOutfit);
+    QCOMPARE(folder_->read(kOutfitFile), old + joint + "OUTFIT: Picnic\r\nSun hat\r\nSummer dress\r\n");
+    QCOMPARE(entries(window_->OutfitList), QStringList({"Beach", "Shoes", "Picnic"}));
+    clickEntry(window_->OutfitList, 1);
+    QCOMPARE(entries(window_->Dressed), QStringList({"Striped top", "Red shoes"}));
+    clickEntry(window_->OutfitList, 2);
+    QCOMPARE(entries(window_->Dressed), QStringList({"Sun hat", "Summer dress"}));
+    QVERIFY(shows({"Sun hat", "Summer dress"}));
 }
 
 void OutfitsTest::savingRefused_data()

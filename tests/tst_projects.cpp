@@ -2,6 +2,7 @@
 // typing a new project's names, creating its four files, every refusal and
 // a failed write. Everything is driven through the real widgets.
 #include "TestSupport.h"
+#include "project/ProjectName.h"
 #include "toolkit/Colour.h"
 
 #include <QDirIterator>
@@ -110,6 +111,8 @@ private slots:
     void refusedProjects();
     void failedWriteLeavesNoFileBehind_data();
     void failedWriteLeavesNoFileBehind();
+    void safeProjectNames_data();
+    void safeProjectNames();
 
 private:
     // Starts the window on the folder and opens the dressing panel.
@@ -591,11 +594,8 @@ void ProjectsTest::refusedProjects_data()
     for (const QString& name : names)
         QTest::addRow("unsafe name %s", qPrintable(name)) << name << "Mia" << "Anna.bmp" << "" << unsafe
                                                          << "EnterProjectName";
-    QTest::newRow("unsafe name with a tab") << "a\tb" << "Mia" << "Anna.bmp" << "" << unsafe << "EnterProjectName";
-    QTest::newRow("unsafe name with DEL") << "a\x7f" "b" << "Mia" << "Anna.bmp" << "" << unsafe << "EnterProjectName";
-    // A project name beyond Windows-1252 never reaches its box: tst_instances.
-    QTest::newRow("unsafe name with a C1 control character")
-        << QStringLiteral("a\u0081b") << "Mia" << "Anna.bmp" << "" << unsafe << "EnterProjectName";
+    // A project name beyond Windows-1252 or with a control character never
+    // reaches its box: tst_instances; the rule itself: safeProjectNames.
 }
 
 void ProjectsTest::refusedProjects()
@@ -686,6 +686,31 @@ void ProjectsTest::failedWriteLeavesNoFileBehind()
     QVERIFY(!entries(w.ProjectFileList).contains("Mia.Project"));
     QCOMPARE(w.LabelTMP->Caption(), QString());
     QCOMPARE(w.NameOfBody->Caption(), QStringLiteral("Lina"));
+}
+
+// The rule CreatProject checks a new project's name by, also for a name
+// that no text box would hold.
+void ProjectsTest::safeProjectNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("safe");
+    QTest::newRow("letters, digits, blanks") << "Anna 2" << true;
+    QTest::newRow("Windows-1252 letters") << QStringLiteral("Caf\u00e9 \u20ac") << true;
+    QTest::newRow("a tab") << "a\tb" << false;
+    QTest::newRow("a line feed") << "a\nb" << false;
+    QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << false;
+    QTest::newRow("DEL") << "a\x7f" "b" << false;
+    QTest::newRow("a C1 control character with a byte") << QStringLiteral("a\u0081b") << false;
+    QTest::newRow("the last C1 control character") << QStringLiteral("a\u009fb") << false;
+    QTest::newRow("a colon") << "a:b" << false;
+    QTest::newRow("two dots") << ".." << false;
+    QTest::newRow("beyond Windows-1252") << QStringLiteral("\u0391nna") << false;
+}
+
+void ProjectsTest::safeProjectNames()
+{
+    QFETCH(QString, name);
+    QTEST(isSafeProjectName(name), "safe");
 }
 
 QTEST_MAIN(ProjectsTest)

@@ -251,11 +251,20 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     while (!text.atEnd()) {
         QByteArray line = text.readLine();
         if (line == wanted) {
-            while (!text.atEnd() && text.readLine() != ItemFormat::kEndLine) {
+            // Up to the end line, or up to the next heading, which stays.
+            line = QByteArray();
+            while (!text.atEnd()) {
+                line = text.readLine();
+                if (line == ItemFormat::kEndLine || line.startsWith(ItemFormat::kHeadingPrefix))
+                    break;
             }
-            if (text.atEnd())
+            if (line == ItemFormat::kEndLine) {
+                if (text.atEnd())
+                    break;
+                line = text.readLine();
+            } else if (!line.startsWith(ItemFormat::kHeadingPrefix)) {
                 break;
-            line = text.readLine();
+            }
         }
         ok = ok && out.write(line + "\r\n") == line.size() + 2;
     }

@@ -21,7 +21,7 @@ QStringList names(QIODevice& in)
     LineReader reader(in);
     while (!reader.atEnd()) {
         const QString line = reader.readLine();
-        if (line.startsWith(QLatin1String("OUTFIT:")))
+        if (line.startsWith(QLatin1String(kHeadingWord)))
             found.append(line.mid(8, 100));
     }
     return found;
@@ -76,7 +76,9 @@ bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& bytes)
 {
     // Not at the end after reading all: a failed read, and the old file stays.
     const QByteArray old = in.readAll();
-    return in.atEnd() && out.write(old + bytes) == old.size() + bytes.size();
+    // A last line without its line end would swallow the new heading.
+    const QByteArray added = lineEndBefore(old).toByteArray() + bytes;
+    return in.atEnd() && out.write(old + added) == old.size() + added.size();
 }
 
 }  // namespace OutfitFile

@@ -10,6 +10,8 @@ class QIODevice;
 namespace OutfitFile {
 
 inline constexpr char kHeadingPrefix[] = "OUTFIT: ";
+// What makes a line a heading to names(): its first seven characters.
+inline constexpr char kHeadingWord[] = "OUTFIT:";
 
 // The names of the outfits, in file order: every line whose first seven
 // characters are "OUTFIT:", from its ninth character on, at most 100.
@@ -28,7 +30,8 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading);
 
 // Copies the file from in to out and adds bytes, a new outfit, at its end:
 // what an append would leave, made in the working file, since a kill in
-// the middle of an append can leave part of an outfit.
+// the middle of an append can leave part of an outfit. A last line without
+// its line end gets CR LF first, so that the heading starts a line of its own.
 bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& bytes);
 
 }  // namespace OutfitFile

@@ -332,6 +332,10 @@ private:
     template <class T> void bind(T*& member, const char* name);
 
     // wardrobe/Form1_ItemStore.cpp
+    // The item data file the project file names: the one file the wardrobe
+    // is listed, painted, added to, changed and deleted from.
+    QString WardrobePath() const;
+    QString ItemTablePath() const;
     void PaintItemPixels(LineReader& reader);
     bool OpenStoreFile(QFile& file, const QString& name);
     const ItemIndex* StoreIndex(const QString& name);

@@ -142,8 +142,18 @@ Frame::Frame(QWidget* parent) : Control<QGroupBox>(parent) {}
 
 namespace {
 
-// Drops from a text box's new text every character Windows-1252 has no
-// byte for; the cursor keeps its place among the characters that stay.
+// Whether a text box may hold ch: a character with a Windows-1252 byte
+// that is no control character. A line end, tab or other control in a
+// name would split a record of the files or add a line of its own.
+bool storable(QChar ch)
+{
+    const char16_t code = ch.unicode();
+    const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
+    return !control && Cp1252::canEncode(QString(ch));
+}
+
+// Drops from a text box's new text every character it may not hold; the
+// cursor keeps its place among the characters that stay.
 class StorableText : public QValidator {
 public:
     StorableText(TextBox* box) : QValidator(box), box_(box) {}
@@ -154,7 +164,7 @@ public:
         kept.reserve(input.size());
         int keptBeforeCursor = 0;
         for (int i = 0; i < input.size(); ++i) {
-            if (!Cp1252::canEncode(QString(input[i])))
+            if (!storable(input[i]))
                 continue;
             kept.append(input[i]);
             if (i < position)

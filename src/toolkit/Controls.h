@@ -175,10 +175,10 @@ public:
 };
 
 // A one-line text box. Its Change signal follows every change of its text,
-// also a change made by a handler.
-// A one-line text box. It takes only characters the program's files can
-// hold, so that what is stored is always what was shown: others, typed or
-// pasted, are left out and CharactersDropped tells of it.
+// also a change made by a handler. It takes only characters the program's
+// files can hold in a line, so that what is stored is always what was
+// shown: characters Windows-1252 lacks and control characters (C0, DEL,
+// C1), typed or pasted, are left out and CharactersDropped tells of it.
 class TextBox : public Control<QLineEdit> {
     Q_OBJECT
 public:

@@ -120,6 +120,16 @@ inline const char* findLineEnd(const char* from, const char* to)
     return from;
 }
 
+// The line end to put between bytes and what is added after them, so that
+// the addition starts a line of its own: none when they are empty or end
+// with a line end (a CR or LF, as the reader takes it), else CR LF.
+inline QByteArrayView lineEndBefore(QByteArrayView bytes)
+{
+    if (bytes.isEmpty() || bytes.back() == '\n' || bytes.back() == '\r')
+        return {};
+    return QByteArrayView("\r\n", 2);
+}
+
 template <class Stop>
 QByteArrayView LineReader::readCrLfLines(Stop&& stop)
 {

@@ -1,4 +1,5 @@
 // Capturing the placed picture as a new item of the wardrobe.
+#include "dressing/OutfitFile.h"
 #include "shell/Form1.h"
 #include "toolkit/Cp1252.h"
 #include "toolkit/FileAccess.h"
@@ -27,7 +28,7 @@ void Form1::AddToWardrobe_Click()
     const QByteArray record =
         ItemFormat::record(NameSkirt->Text(), State.OffsetX, State.OffsetY, State.ItemReserved, shown, State.TransColor,
                            importSeeThrough_);
-    const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
+    const QString data = WardrobePath();
     const FileAccess::Result stored =
         RewriteStore(data, data + QStringLiteral(".new"), [&record](QIODevice& in, QIODevice& out) {
             return ItemRewrite::copyAdding(in, out, record);
@@ -53,27 +54,30 @@ void Form1::AddToWardrobe_Click()
     RebuildItemTable();
 }
 
-// A new item needs a name that no stored item has, in any letter case.
+// A new item needs a name that no stored item has, in any letter case,
+// and that its files can hold.
 bool Form1::AcceptItemName()
 {
     const QString name = NameSkirt->Text();
-    if (name.isEmpty()) {
-        ShowWarning(38);
-        Warnings->setEnabled(true);
+    const auto refuse = [this](int textNumber) {
+        ShowWarning(textNumber);
         Warnings->setLeft(230);
         Platform::Beep();
         NameSkirt->setBackColor(kRefusedNameColour);
         return false;
+    };
+    if (name.isEmpty()) {
+        Warnings->setEnabled(true);
+        return refuse(38);
     }
     // The item files hold Windows-1252 text; a name they cannot hold would
     // come back changed.
-    if (!Cp1252::canEncode(name)) {
-        ShowWarning(MsgNameNotStorable);
-        Warnings->setLeft(230);
-        Platform::Beep();
-        NameSkirt->setBackColor(kRefusedNameColour);
-        return false;
-    }
+    if (!Cp1252::canEncode(name))
+        return refuse(MsgNameNotStorable);
+    // Every line of the outfit file that begins so is an outfit's heading:
+    // a worn item of this name would be read as another outfit.
+    if (name.startsWith(QLatin1String(OutfitFile::kHeadingWord)))
+        return refuse(MsgNameLikeOutfit);
     for (int i = 0; i < Wardrobe->ListCount(); ++i) {
         if (Wardrobe->List(i).toUpper() == name.toUpper()) {
             Platform::Beep();

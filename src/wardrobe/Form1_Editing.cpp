@@ -28,8 +28,9 @@ void Form1::UpdateItem_Click()
     }
     const QString name = heading(State.ItemToUpdate);
     const int dx = State.ItemShiftX, dy = State.ItemShiftY;
-    const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".DATA");
-    // A missing data file has no record to change and is not made here.
+    // The file the wardrobe was painted from, where the nudge was seen. A
+    // missing data file has no record to change and is not made here.
+    const QString data = WardrobePath();
     const FileAccess::Result rewritten =
         !FileAccess::exists(data)
             ? FileAccess::Result::success()
@@ -77,7 +78,7 @@ void Form1::DeleteSkirt_Click()
 void Form1::DeleteItemData()
 {
     const QString doomed = State.ItemHeadLine;
-    const QString data = State.BaseDir + QStringLiteral("Projects\\") + State.WardrobeFile;
+    const QString data = WardrobePath();
     const FileAccess::Result rewritten =
         !FileAccess::exists(data)
             ? FileAccess::Result::success()

@@ -19,6 +19,15 @@ constexpr int kMaxListedName = 100;
 
 }  // namespace
 
+QString Form1::WardrobePath() const { return State.BaseDir + kFolder + State.WardrobeFile; }
+
+// The item table is the project's own, whatever the data file is called;
+// spelt as a new project's, so that one made here has the same name.
+QString Form1::ItemTablePath() const
+{
+    return State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".Table");
+}
+
 // Opens a file of the item store for reading. A missing file reads as an
 // empty one; a file that is there but cannot be read is told in the window,
 // since an empty list would look like a lost wardrobe.
@@ -86,19 +95,24 @@ FileAccess::Result Form1::RewriteStore(const QString& name, const QString& tempN
 
 // Lists every heading of the item data file with its line number. The
 // table is written whole and then put in place, so a failure leaves the old
-// table, which painting can do without.
+// table, which painting can do without. It indexes the file the wardrobe
+// is painted from, whatever its name; the table keeps the project's name.
 void Form1::RebuildItemTable()
 {
     State.ItemLineNumber = 0;
+    // A project file without a data file's name leaves nothing to index;
+    // the table stays as it is.
+    if (State.WardrobeFile.isEmpty())
+        return;
     // A table made from a file that could not be read would lose every entry.
-    const ItemIndex* index = StoreIndex(State.ProjectBaseName + QStringLiteral(".DATA"));
+    const ItemIndex* index = StoreIndex(State.WardrobeFile);
     if (!index)
         return;
     QByteArray table;
     for (const ItemIndex::Heading& heading : index->headings())
         table += Cp1252::encode(heading.text) + "\r\n" + ItemFormat::numberLine(heading.line) + "\r\n";
     State.ItemLineNumber = int(qMin<qint64>(index->lineCount(), std::numeric_limits<int>::max()));
-    const QString tableName = State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".TABLE");
+    const QString tableName = ItemTablePath();
     QByteArray old;
     if (FileAccess::readAll(tableName, old) && old == table)
         return;
@@ -124,7 +138,7 @@ void Form1::LocateItem()
 {
     State.ItemLineNumber = -1;
     QFile table;
-    OpenStoreFile(table, State.BaseDir + kFolder + State.ProjectBaseName + QStringLiteral(".TABLE"));
+    OpenStoreFile(table, ItemTablePath());
     LineReader reader(table);
     const QString heading = QLatin1String(ItemFormat::kHeadingPrefix) + State.CurrentItemName;
     while (!reader.atEnd()) {
@@ -170,7 +184,7 @@ bool Form1::DrawIndexedItem(const ItemIndex& index, qint64 start)
         return true;
     }
     QFile data;
-    if (!OpenStoreFile(data, State.BaseDir + kFolder + State.WardrobeFile))
+    if (!OpenStoreFile(data, WardrobePath()))
         return true;
     char before = '\n';
     if (found->offset > 0 && (!data.seek(found->offset - 1) || !data.getChar(&before)))

@@ -44,6 +44,12 @@ private:
     bool ok_ = true;
 };
 
+// A heading as the wardrobe list and the item table know it.
+bool isHeading(QByteArrayView line)
+{
+    return line.startsWith(QByteArrayView(ItemFormat::kHeadingPrefix, sizeof(ItemFormat::kHeadingPrefix) - 1));
+}
+
 }  // namespace
 
 namespace ItemRewrite {
@@ -81,7 +87,9 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
     LineReader reader(in);
     LineWriter writer(out);
     const auto isWanted = [&wanted](QByteArrayView line) { return line == wanted; };
-    const auto isEnd = [&endLine](QByteArrayView line) { return line == endLine; };
+    // A record without its end line ends at the next heading, as painting
+    // takes it: the items after it stay.
+    const auto endsRecord = [&endLine](QByteArrayView line) { return line == endLine || isHeading(line); };
     while (!reader.atEnd()) {
         writer.writeLines(reader.readCrLfLines(isWanted));
         if (reader.atEnd())
@@ -91,9 +99,9 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
             // The record's lines up to its end line are dropped: runs of
             // plain lines at once, any other line by itself.
             for (;;) {
-                if (!reader.readCrLfLines(isEnd).isEmpty())
+                if (!reader.readCrLfLines(endsRecord).isEmpty())
                     continue;
-                if (reader.atEnd() || reader.readLineView() == endLine)
+                if (reader.atEnd() || isHeading(reader.peekLine()) || reader.readLineView() == endLine)
                     break;
             }
             if (reader.atEnd())
@@ -107,12 +115,18 @@ bool copyWithout(QIODevice& in, QIODevice& out, const QString& heading)
 
 bool copyAdding(QIODevice& in, QIODevice& out, const QByteArray& record)
 {
+    QByteArray chunk;
     while (!in.atEnd()) {
         // Nothing read before the end is a failed read: the old file stays.
-        const QByteArray chunk = in.read(1 << 20);
+        chunk = in.read(1 << 20);
         if (chunk.isEmpty() || out.write(chunk) != chunk.size())
             return false;
     }
+    // A file edited by hand may stop in the middle of its last line; the
+    // heading must not run on from it, or the item is lost from the list.
+    const QByteArrayView lineEnd = lineEndBefore(chunk);
+    if (!lineEnd.isEmpty() && out.write(lineEnd.data(), lineEnd.size()) != lineEnd.size())
+        return false;
     return out.write(record) == record.size();
 }
 
