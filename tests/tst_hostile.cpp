@@ -11,6 +11,8 @@
 #include "toolkit/FileAccess.h"
 #include "toolkit/LineReader.h"
 #include "toolkit/Platform.h"
+#include "shell/InstanceLock.h"
+#include "wardrobe/ItemFormat.h"
 
 #include <QDirIterator>
 #include <QtTest>
@@ -156,6 +158,39 @@ void chooseKeyColour(Form1& w)
     click(w.WhiteButton);
 }
 
+QByteArray readData(const QString& relative)
+{
+    QFile file(relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList headings(const QByteArray& data)
+{
+    QStringList found;
+    for (const QByteArray& line : data.split('\n'))
+        if (line.startsWith("ITEM: "))
+            found.append(QString::fromLatin1(line.mid(6)).remove(QLatin1Char('\r')));
+    return found;
+}
+
+// The default item data file with its last line end cut off.
+void dataWithoutLastLineEnd(const HostileFolder& f)
+{
+    QByteArray data = f.read("data/Projects/Default.Data");
+    data.chop(2);
+    f.write("data/Projects/Default.Data", data);
+}
+
+// Two records, the first of them without its end line.
+void recordWithoutEndLine(const HostileFolder& f)
+{
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(qRgb(255, 0, 0));
+    QByteArray first = ItemFormat::record("Broken", 10, 50, 1, pixel, 16777215);
+    first.chop(int(sizeof(ItemFormat::kEndLine)) + 1);
+    f.write("data/Projects/Default.Data", first + ItemFormat::record("Whole", 10, 50, 1, pixel, 16777215));
+}
+
 using Lay = void (*)(const HostileFolder&);
 using Act = void (*)(Form1&);
 
@@ -178,6 +213,8 @@ private slots:
     void nothingOutsideChanges();
     void aPlainNameIsOnlyAName_data();
     void aPlainNameIsOnlyAName();
+    void aLockFileThatNamesNoProgramIsTakenOver_data();
+    void aLockFileThatNamesNoProgramIsTakenOver();
     void aLongLineIsPassedOverWithinBoundedMemory();
     void aPictureThatIsNoFileIsRefusedAtOnce_data();
     void aPictureThatIsNoFileIsRefusedAtOnce();
@@ -276,6 +313,68 @@ void HostileTest::nothingOutsideChanges_data()
                clickEntry(w.Wardrobe, "Sun hat");
            })
         << 0 << QStringList{"Projects/Default.Data"};
+
+    // Records a stranger's file or a pasted name could splice.
+    QTest::newRow("an item data file without its last line end, then a capture")
+        << Lay(dataWithoutLastLineEnd)
+        << Act([](Form1& w) {
+               capture(w);
+               QCOMPARE(headings(readData("Projects/Default.Data")).size(), 8);
+               QCOMPARE(w.Wardrobe->ListCount(), 8);
+           })
+        << 0 << QStringList{};
+    QTest::newRow("an outfit file without its last line end, then an outfit save")
+        << Lay([](const HostileFolder& f) { f.write("data/Projects/Default.Outfit", "OUTFIT: Walk\r\nSun hat"); })
+        << Act([](Form1& w) {
+               click(w.LetsGo);
+               clickEntry(w.Wardrobe, "Red shoes");
+               click(w.DressItem);
+               w.NameOfOutfit->setFocus();
+               QTest::keyClicks(w.NameOfOutfit, "Park");
+               click(w.SaveOutfit);
+               QCOMPARE(readData("Projects/Default.Outfit"),
+                        QByteArray("OUTFIT: Walk\r\nSun hat\r\nOUTFIT: Park\r\nRed shoes\r\n"));
+               QCOMPARE(w.OutfitList->ListCount(), 2);
+           })
+        << 0 << QStringList{};
+    QTest::newRow("a name with CR LF pasted")
+        << Lay([](const HostileFolder&) {})
+        << Act([](Form1& w) {
+               click(w.LetsGo);
+               click(w.AddBMPItem);
+               w.Harddrive->setPath(QDir::current().filePath("Samples"));
+               clickEntry(w.SkirtFiles, "Sunglasses_on_purple.bmp");
+               w.NameSkirt->setFocus();
+               w.NameSkirt->insert("Sha\r\nITEM: des");
+               QCOMPARE(w.NameSkirt->Text(), QString("ShaITEM: des"));
+               click(w.AddToWardrobe);
+               QVERIFY(headings(readData("Projects/Default.Data")).contains("ShaITEM: des"));
+               QVERIFY(!headings(readData("Projects/Default.Data")).contains("des"));
+           })
+        << 0 << QStringList{};
+    QTest::newRow("an item named like an outfit")
+        << Lay([](const HostileFolder&) {})
+        << Act([](Form1& w) {
+               click(w.LetsGo);
+               click(w.AddBMPItem);
+               w.Harddrive->setPath(QDir::current().filePath("Samples"));
+               clickEntry(w.SkirtFiles, "Sunglasses_on_purple.bmp");
+               w.NameSkirt->setFocus();
+               QTest::keyClicks(w.NameSkirt, "OUTFIT: Evil");
+               click(w.AddToWardrobe);
+           })
+        << int(Form1::MsgNameLikeOutfit) << QStringList{"Projects/Default.Data", "Projects/Default.Outfit"};
+    QTest::newRow("a record without its end line, deleted")
+        << Lay(recordWithoutEndLine)
+        << Act([](Form1& w) {
+               click(w.LetsGo);
+               clickEntry(w.Wardrobe, "Broken");
+               click(w.DeleteSkirt);
+               click(w.SayYes);
+               QCOMPARE(headings(readData("Projects/Default.Data")), QStringList{"Whole"});
+               QCOMPARE(w.Wardrobe->ListCount(), 1);
+           })
+        << 0 << QStringList{};
 }
 
 void HostileTest::nothingOutsideChanges()
@@ -340,6 +439,30 @@ void HostileTest::aPlainNameIsOnlyAName()
     QFETCH(QString, value);
     QFETCH(bool, plain);
     QCOMPARE(FileAccess::isPlainName(value), plain);
+}
+
+void HostileTest::aLockFileThatNamesNoProgramIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("lock");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x00\xff\x13 not a lock\r\n");
+    QTest::newRow("a pid that is no number") << QByteArray("abc\ntavolin\nhost\n");
+    // On this machine: a lock from another host may be held over a share.
+    QTest::newRow("a process that is gone")
+        << QByteArray("999999999\ntavolin\n") + QSysInfo::machineHostName().toUtf8() + "\n";
+}
+
+// A stranger's folder may come with its lock file: one that names no
+// running program must not keep the program out of the folder for ever.
+void HostileTest::aLockFileThatNamesNoProgramIsTakenOver()
+{
+    QFETCH(QByteArray, lock);
+    HostileFolder folder;
+    QVERIFY(folder.isValid());
+    folder.write("data/Tavolin.lock", lock);
+    const InstanceLock::Outcome taken = InstanceLock::acquire(folder.path("data"));
+    QVERIFY(!taken.inUse);
+    QVERIFY(taken.lock);
 }
 
 // The reader passes over a line longer than any the program can use and
