@@ -45,11 +45,8 @@ QStringList projectBases(const QStringList& entries)
 // project folder.
 QString wardrobeOf(const QString& projectPath)
 {
-    const QFileInfo info(projectPath);
-    if (!info.isFile() || info.size() > kMaxProjectFile)
-        return QString();
-    QFile file(projectPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileAccess::openForReading(file, projectPath) || file.size() > kMaxProjectFile)
         return QString();
     const QString wardrobe = ProjectFile::read(file).Wardrobe.value_or(QString());
     const bool plain = !wardrobe.contains(QLatin1Char('/')) && !wardrobe.contains(QLatin1Char('\\')) &&
