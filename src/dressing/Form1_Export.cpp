@@ -21,8 +21,12 @@ void Form1::ConnectExport()
     connect(copy, &QShortcut::activated, this, &Form1::CopyFigure);
 }
 
+// While the question box waits for its answer the figure's menu and keys
+// do nothing, as every other control behind it.
 void Form1::ShowFigureMenu(const QPoint& at)
 {
+    if (AskMe->Visible())
+        return;
     QMenu menu(this);
     QAction* save = menu.addAction(AddedText(TextSaveFigure), this, &Form1::SaveFigure);
     save->setShortcut(QKeySequence::Save);
@@ -35,6 +39,8 @@ void Form1::ShowFigureMenu(const QPoint& at)
 // a name typed without the extension gets it.
 void Form1::SaveFigure()
 {
+    if (AskMe->Visible())
+        return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString suggested = QDir(folder).filePath(FigureExport::suggestedFileName(State.BodyName));
     QString path = Platform::ChooseFileToSave(this, AddedText(TextSaveFigure), suggested, QStringLiteral("PNG (*.png)"));
@@ -49,4 +55,9 @@ void Form1::SaveFigure()
     }
 }
 
-void Form1::CopyFigure() { QGuiApplication::clipboard()->setImage(BodyPic->surface()); }
+void Form1::CopyFigure()
+{
+    if (AskMe->Visible())
+        return;
+    QGuiApplication::clipboard()->setImage(BodyPic->surface());
+}

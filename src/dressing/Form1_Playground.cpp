@@ -5,7 +5,7 @@
 
 void Form1::PlaygroundOnOff_Click()
 {
-    AskMe->setVisible(false);
+    DropQuestion();
     State.WorkMode = 1;
     UpdateHelpLabel();
     NameOfBody->setCaption(State.ProjectBaseName);

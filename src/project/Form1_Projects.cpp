@@ -83,7 +83,7 @@ void Form1::NewProject_Click()
 {
     State.WorkMode = 2;
     UpdateHelpLabel();
-    AskMe->setVisible(false);
+    DropQuestion();
     LabelTMP->setCaption(QString());
     LabelTMP->setVisible(true);
     Warnings->setLeft(230);
