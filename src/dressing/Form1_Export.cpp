@@ -1,5 +1,6 @@
 // The figure as a picture of its own: saved as a PNG file or copied, from
 // the figure's menu or with Ctrl+S and Ctrl+C, exactly as BodyPic shows it.
+// The message line says what was done.
 #include "dressing/FigureExport.h"
 #include "shell/Form1.h"
 #include "toolkit/Platform.h"
@@ -52,7 +53,17 @@ void Form1::SaveFigure()
     if (!saved) {
         Platform::Beep();
         ShowWarning(MsgFigureNotSaved, saved.error);
+        return;
     }
+    ShowFigureSaved(QDir::toNativeSeparators(path));
+}
+
+// Says where the figure went: text 106 with the file in place of "#FILE#",
+// and the file again as the tooltip, for a path too long for the line.
+void Form1::ShowFigureSaved(const QString& file)
+{
+    Warnings->setCaption(AddedText(MsgFigureSaved).replace(QLatin1String("#FILE#"), file));
+    Warnings->setToolTipText(file);
 }
 
 void Form1::CopyFigure()
@@ -60,4 +71,5 @@ void Form1::CopyFigure()
     if (AskMe->Visible())
         return;
     QGuiApplication::clipboard()->setImage(BodyPic->surface());
+    ShowWarning(MsgFigureCopied);
 }

@@ -333,6 +333,7 @@ private:
     // dressing/Form1_Export.cpp
     void ConnectExport();
     void ShowFigureMenu(const QPoint& at);
+    void ShowFigureSaved(const QString& file);
 
     // shell/Form1_Drag.cpp
     bool FigureDragEvent(QEvent* event);
