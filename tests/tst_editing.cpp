@@ -196,6 +196,8 @@ private slots:
     void arrowsDecideUpdateItem();
     void arrowWithoutASelectionDoesNothing();
     void playgroundReturnsToDressing();
+    void playgroundShowsTheFigureName_data();
+    void playgroundShowsTheFigureName();
 
     // Deleting an item
     void deleteSkirtAsksAndNoKeepsTheItem();
@@ -579,6 +581,48 @@ void EditingTest::playgroundReturnsToDressing()
     clickEntry(w.Dressed, 0);
     for (const Spot& spot : kSkirtSpots)
         QCOMPARE(w.BodyPic->Point(kSkirtOffset.x() + spot.at.x(), kSkirtOffset.y() + spot.at.y()), spot.colour);
+}
+
+// Above the figure stands the figure's name, never the project's, after
+// PlaygroundOnOff from any panel. The project Summer's figure is Mia.
+void EditingTest::playgroundShowsTheFigureName_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("figure");
+    QTest::newRow("from the dressing panel") << "dressing" << "Lina";
+    QTest::newRow("from the import panel") << "import" << "Lina";
+    QTest::newRow("from the project panel, another project chosen") << "choose Summer" << "Mia";
+    QTest::newRow("after creating a project") << "create Beach with Ava" << "Ava";
+}
+
+void EditingTest::playgroundShowsTheFigureName()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, figure);
+    folder_->write("Projects/Summer.Project",
+                   crlfLines({"#BODYPIC#", "Default.bmp", "#WARDROBE#", "Summer.Data", "#BODYNAME#", "Mia"}));
+    start(QByteArray());
+    Form1& w = *window_;
+    if (way == "import")
+        click(w.AddBMPItem);
+    if (way == "choose Summer") {
+        click(w.NewProject);
+        chooseProject("Summer.Project");
+    }
+    if (way == "create Beach with Ava") {
+        click(w.NewProject);
+        clickEntry(w.GetBodyPic, "Default.bmp");
+        w.EnterProjectName->setFocus();
+        QTest::keyClicks(w.EnterProjectName, "Beach");
+        w.EnterLadyName->setFocus();
+        QTest::keyClicks(w.EnterLadyName, "Ava");
+        click(w.CreatProject);
+        QCOMPARE(w.State.CurrentProject, QStringLiteral("Beach.Project"));
+    }
+    click(w.PlaygroundOnOff);
+    QCOMPARE(w.NameOfBody->Caption(), figure);
+    QCOMPARE(w.ShadowText->Caption(), figure);
+    QVERIFY(w.NameOfBody->Visible() && w.ShadowText->Visible());
 }
 
 // ---- Deleting an item

@@ -212,6 +212,7 @@ void Form1::EnterNewProject(const QString& name, const QString& figure)
         // when reading it back fails; the old project's files stay untouched.
         State.WardrobeFile = name + QStringLiteral(".Data");
         State.BodyPicFile = GetBodyPic->List(GetBodyPic->ListIndex());
+        State.BodyName = figure;
         ShowWarning(MsgFileUnreadable, projectFileProblem_);
     }
     Wardrobe->Clear();
