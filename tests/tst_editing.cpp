@@ -4,7 +4,9 @@
 // Everything is driven through the real widgets.
 #include "TestSupport.h"
 #include "toolkit/Colour.h"
+#include "toolkit/Platform.h"
 
+#include <QContextMenuEvent>
 #include <QDirIterator>
 #include <QtTest>
 
@@ -117,6 +119,63 @@ QStringList sorted(QStringList names)
     return names;
 }
 
+// The controls that take input (not labels or frames) whose own Enabled
+// flag is on.
+QStringList inputsOn(const Form1& window)
+{
+    QStringList names;
+    for (auto it = window.controls().cbegin(); it != window.controls().cend(); ++it)
+        if (!qobject_cast<const Label*>(it.value()) && !qobject_cast<const Frame*>(it.value()) &&
+            isOn(window, it.key()))
+            names.append(it.key());
+    names.sort();
+    return names;
+}
+
+// What the question box must leave as it was: the files, the lists with
+// their choices, the figure and the nudge.
+struct Scene {
+    Snapshot files;
+    QStringList dressed, outfits;
+    int dressedIndex, wardrobeIndex, outfitIndex, projectIndex, bodyPicIndex;
+    QImage figure;
+    int shiftX, shiftY;
+    bool operator==(const Scene&) const = default;
+};
+
+Scene sceneOf(const Form1& w, const QString& folder)
+{
+    return {snapshot(folder),
+            entries(w.Dressed),
+            entries(w.OutfitList),
+            w.Dressed->ListIndex(),
+            w.Wardrobe->ListIndex(),
+            w.OutfitList->ListIndex(),
+            w.ProjectFileList->ListIndex(),
+            w.GetBodyPic->ListIndex(),
+            w.BodyPic->surface().copy(),
+            w.State.ItemShiftX,
+            w.State.ItemShiftY};
+}
+
+// A drag across the figure, as a user makes it.
+void drag(PictureBox* figure)
+{
+    const QPoint start(80, 150), by(7, 5);
+    QTest::mousePress(figure, Qt::LeftButton, {}, start);
+    QTest::mouseMove(figure, start + by);
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, start + by);
+}
+
+// A language file with line number replaced by text (which starts with
+// its number, as the file's lines do).
+QByteArray withLine(const QByteArray& file, int number, const QByteArray& text)
+{
+    QList<QByteArray> lines = file.split('\n');
+    lines[number - 1] = text + '\r';
+    return lines.join('\n');
+}
+
 }  // namespace
 
 class EditingTest : public QObject {
@@ -143,6 +202,8 @@ private slots:
     void arrowsDecideUpdateItem();
     void arrowWithoutASelectionDoesNothing();
     void playgroundReturnsToDressing();
+    void playgroundShowsTheFigureName_data();
+    void playgroundShowsTheFigureName();
 
     // Deleting an item
     void deleteSkirtAsksAndNoKeepsTheItem();
@@ -159,6 +220,16 @@ private slots:
     void modeButtonsDropTheQuestion_data();
     void modeButtonsDropTheQuestion();
 
+    // The question holds the window until it is answered or dropped
+    void questionHoldsTheControls_data();
+    void questionHoldsTheControls();
+    void droppedQuestionLeavesTheSwitchAlone_data();
+    void droppedQuestionLeavesTheSwitchAlone();
+    void nothingActsBehindTheQuestion_data();
+    void nothingActsBehindTheQuestion();
+    void questionNamesWhatItDeletes_data();
+    void questionNamesWhatItDeletes();
+
 private:
     // The default project's data file replaced by data (when given), a
     // second project Anna (when asked), then the window on the dressing panel.
@@ -169,6 +240,11 @@ private:
     // One click per character: '1' top (up), '2' right, '3' left, '4' bottom (down).
     void arrows(const QString& clicks);
     void chooseProject(const QString& project);
+    // The window just before its question: "item" with Skirt chosen and
+    // nudged, "project" on the project panel with Anna chosen.
+    void prepareQuestion(const QString& question);
+    void askQuestion(const QString& question);
+    void activate();
     QByteArray data() const { return folder_->read("Projects/Default.Data"); }
     QByteArray itemTable() const { return folder_->read("Projects/Default.Table"); }
     Snapshot projects() const { return snapshot(folder_->path("Projects")); }
@@ -238,6 +314,30 @@ void EditingTest::chooseProject(const QString& project)
 {
     clickEntry(window_->ProjectFileList, project);
     QCOMPARE(window_->State.CurrentProject, project);
+}
+
+void EditingTest::prepareQuestion(const QString& question)
+{
+    if (question == "item") {
+        clickEntry(window_->Wardrobe, "Skirt");
+        arrows("2");
+    } else {
+        click(window_->NewProject);
+        chooseProject("Anna.Project");
+    }
+}
+
+void EditingTest::askQuestion(const QString& question)
+{
+    click(question == "item" ? window_->DeleteSkirt : window_->DeleteProject);
+    QVERIFY(window_->AskMe->Visible());
+}
+
+// Keys reach the window's shortcuts only while it is the active one.
+void EditingTest::activate()
+{
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
 // ---- Storing a nudge
@@ -555,6 +655,48 @@ void EditingTest::playgroundReturnsToDressing()
         QCOMPARE(w.BodyPic->Point(kSkirtOffset.x() + spot.at.x(), kSkirtOffset.y() + spot.at.y()), spot.colour);
 }
 
+// Above the figure stands the figure's name, never the project's, after
+// PlaygroundOnOff from any panel. The project Summer's figure is Mia.
+void EditingTest::playgroundShowsTheFigureName_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("figure");
+    QTest::newRow("from the dressing panel") << "dressing" << "Lina";
+    QTest::newRow("from the import panel") << "import" << "Lina";
+    QTest::newRow("from the project panel, another project chosen") << "choose Summer" << "Mia";
+    QTest::newRow("after creating a project") << "create Beach with Ava" << "Ava";
+}
+
+void EditingTest::playgroundShowsTheFigureName()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, figure);
+    folder_->write("Projects/Summer.Project",
+                   crlfLines({"#BODYPIC#", "Default.bmp", "#WARDROBE#", "Summer.Data", "#BODYNAME#", "Mia"}));
+    start(QByteArray());
+    Form1& w = *window_;
+    if (way == "import")
+        click(w.AddBMPItem);
+    if (way == "choose Summer") {
+        click(w.NewProject);
+        chooseProject("Summer.Project");
+    }
+    if (way == "create Beach with Ava") {
+        click(w.NewProject);
+        clickEntry(w.GetBodyPic, "Default.bmp");
+        w.EnterProjectName->setFocus();
+        QTest::keyClicks(w.EnterProjectName, "Beach");
+        w.EnterLadyName->setFocus();
+        QTest::keyClicks(w.EnterLadyName, "Ava");
+        click(w.CreatProject);
+        QCOMPARE(w.State.CurrentProject, QStringLiteral("Beach.Project"));
+    }
+    click(w.PlaygroundOnOff);
+    QCOMPARE(w.NameOfBody->Caption(), figure);
+    QCOMPARE(w.ShadowText->Caption(), figure);
+    QVERIFY(w.NameOfBody->Visible() && w.ShadowText->Visible());
+}
+
 // ---- Deleting an item
 
 void EditingTest::deleteSkirtAsksAndNoKeepsTheItem()
@@ -566,11 +708,11 @@ void EditingTest::deleteSkirtAsksAndNoKeepsTheItem()
     arrows("2");
     QVERIFY(w.UpdateItem->Enabled());
     QVERIFY(w.DeleteSkirt->Enabled());
+    const Flags beforeAsking = enabledFlags(w);
 
     click(w.DeleteSkirt);
     QVERIFY(w.AskMe->Visible());
-    QVERIFY(!w.State.Texts[80].isEmpty());
-    QCOMPARE(w.QuestionIs->Caption(), w.State.Texts[80]);
+    QCOMPARE(w.QuestionIs->Caption(), QStringLiteral(R"(Delete "Skirt" for good?)"));
     QCOMPARE(folder_->beeps(), 1);
     QCOMPARE(w.State.WorkMode, 1);
     const Flags asking = enabledFlags(w);
@@ -581,7 +723,7 @@ void EditingTest::deleteSkirtAsksAndNoKeepsTheItem()
     click(w.SayNo);
     QVERIFY(!w.AskMe->Visible());
     QVERIFY(!w.UpdateItem->Enabled());
-    QCOMPARE(changed(asking, enabledFlags(w)), sorted(kDressingControls));
+    QCOMPARE(changed(beforeAsking, enabledFlags(w)), QStringList{"UpdateItem"});
     QCOMPARE(projects(), before);
     QCOMPARE(entries(w.Wardrobe), QStringList({"Blouse", "Hat", "Skirt"}));
 }
@@ -683,8 +825,7 @@ void EditingTest::deleteProject()
 
     click(w.DeleteProject);
     QVERIFY(w.AskMe->Visible());
-    QVERIFY(!w.State.Texts[79].isEmpty());
-    QCOMPARE(w.QuestionIs->Caption(), w.State.Texts[79]);
+    QCOMPARE(w.QuestionIs->Caption(), QStringLiteral(R"(Delete "Anna" and its wardrobe?)"));
     for (const QString& name : kProjectControls)
         QVERIFY2(!isOn(w, name), qPrintable(name));
     QCOMPARE(folder_->beeps(), 1);
@@ -739,13 +880,14 @@ void EditingTest::noKeepsTheProject()
     chooseProject("Anna.Project");
     const Snapshot before = projects();
     const QByteArray settings = folder_->read("Tavolin.ini");
+    const Flags beforeAsking = enabledFlags(w);
     click(w.DeleteProject);
     const Flags asking = enabledFlags(w);
     for (const QString& name : kProjectControls)
         QVERIFY2(!asking.value(name), qPrintable(name));
     click(w.SayNo);
     QVERIFY(!w.AskMe->Visible());
-    QCOMPARE(changed(asking, enabledFlags(w)), sorted(kProjectControls));
+    QCOMPARE(changed(beforeAsking, enabledFlags(w)), QStringList{"CreatProject"});  // no turns it on
     QCOMPARE(projects(), before);
     QCOMPARE(folder_->read("Tavolin.ini"), settings);
     QCOMPARE(w.State.CurrentProject, QStringLiteral("Anna.Project"));
@@ -835,6 +977,217 @@ void EditingTest::modeButtonsDropTheQuestion()
     }
     QCOMPARE(projects(), expected);
     QCOMPARE(data(), items);
+}
+
+// ---- The question holds the window
+
+// While the question is open only its answers and the three mode buttons
+// are on; each answer gives every control its own flag back, then makes
+// its own changes: no on the item question turns UpdateItem off, no on the
+// project question turns CreatProject on, yes deletes and turns on what
+// the deletion leaves usable.
+void EditingTest::questionHoldsTheControls_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("changedByAnswer");
+
+    const QStringList projectYes = {"CreatProject", "DeleteProject", "DressItem", "Dressed",   "OutfitList",
+                                    "RemoveAllItems", "RemoveItem",  "SaveOutfit", "SayNo",      "SayYes",
+                                    "UpdateItem",     "Wardrobe"};
+    for (const char* no : {"SayNo", "Escape"}) {
+        QTest::addRow("item question, %s", no) << "item" << no << QStringList{"UpdateItem"};
+        QTest::addRow("project question, %s", no) << "project" << no << QStringList{"CreatProject"};
+    }
+    // Yes turns the answers off until the next question.
+    QTest::newRow("item question, SayYes") << "item" << "SayYes" << QStringList{"DeleteSkirt", "SayNo", "SayYes"};
+    QTest::newRow("project question, SayYes") << "project" << "SayYes" << projectYes;
+}
+
+void EditingTest::questionHoldsTheControls()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, changedByAnswer);
+    start(skirt() + blouse() + hat(), true);
+    activate();
+    Form1& w = *window_;
+    prepareQuestion(question);
+    const Flags before = enabledFlags(w);
+    QVERIFY(before.value(question == "item" ? "Wardrobe" : "GetBodyPic"));
+
+    askQuestion(question);
+    QCOMPARE(inputsOn(w), sorted({"AddBMPItem", "AskMe", "NewProject", "PlaygroundOnOff", "SayNo", "SayYes"}));
+
+    if (answer == "Escape")
+        QTest::keyClick(&w, Qt::Key_Escape);
+    else
+        click(w.control(answer));
+    QVERIFY(!w.AskMe->Visible());
+    QCOMPARE(changed(before, enabledFlags(w)).join(","), sorted(changedByAnswer).join(","));
+}
+
+// A mode button that drops the question leaves every control as the same
+// button leaves it when no question was asked.
+void EditingTest::droppedQuestionLeavesTheSwitchAlone_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("button");
+    for (const char* button : {"NewProject", "AddBMPItem", "PlaygroundOnOff"}) {
+        QTest::addRow("item question, %s", button) << "item" << button;
+        QTest::addRow("project question, %s", button) << "project" << button;
+    }
+}
+
+void EditingTest::droppedQuestionLeavesTheSwitchAlone()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, button);
+    Flags switched[2];
+    for (const bool asked : {false, true}) {
+        cleanup();
+        init();
+        start(skirt() + blouse() + hat(), true);
+        prepareQuestion(question);
+        if (asked)
+            askQuestion(question);
+        click(window_->control(button));
+        QVERIFY(!window_->AskMe->Visible());
+        switched[asked] = enabledFlags(*window_);
+    }
+    QCOMPARE(changed(switched[false], switched[true]).join(","), QString());
+}
+
+// The question is open over a dressed figure with an outfit chosen, a name
+// typed for a new outfit and an item nudged (item question), or over the
+// project panel with names typed for a new project (project question).
+// Nothing behind it, clicked or keyed, changes a file, a list, a choice,
+// the figure or the nudge, and nothing beeps.
+void EditingTest::nothingActsBehindTheQuestion_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("action");
+    for (const char* action :
+         {"DeleteOutfit", "SaveOutfit", "MoveLayerUp", "MoveLayerDown", "MoveUpList", "MoveDownList", "Picture1",
+          "Picture2", "Picture3", "Picture4", "UpdateItem", "RemoveItem", "RemoveAllItems", "DressItem", "Wardrobe",
+          "Dressed", "OutfitList", "ProjectFileList", "Enter in NameOfOutfit", "Delete on Dressed", "arrow keys",
+          "drag", "Ctrl+Z", "German", "ShowHelp", "Ctrl+S", "figure menu"})
+        QTest::addRow("item question, %s", action) << "item" << action;
+    for (const char* action : {"ProjectFileList", "GetBodyPic", "CreatProject", "Enter in EnterProjectName",
+                               "English", "German", "ShowHelp", "Ctrl+Z", "Ctrl+S"})
+        QTest::addRow("project question, %s", action) << "project" << action;
+}
+
+void EditingTest::nothingActsBehindTheQuestion()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, action);
+    folder_->write("Projects/Default.Outfit", crlfLines({"OUTFIT: Rain", "Skirt", "Blouse", "Hat", "OUTFIT: Sun",
+                                                        "Hat"}));
+    start(skirt() + blouse() + hat(), true);
+    activate();
+    Form1& w = *window_;
+    bool saveAsked = false;
+    Platform::setSaveFileHook([&](const QString&) {
+        saveAsked = true;
+        return folder_->path("Figure.png");
+    });
+    if (question == "item") {
+        clickEntry(w.OutfitList, "Rain");
+        clickEntry(w.Dressed, "Blouse");
+        w.NameOfOutfit->setFocus();
+        QTest::keyClicks(w.NameOfOutfit, "Picnic");
+        clickEntry(w.Wardrobe, "Hat");
+        arrows("2");
+        w.Dressed->setFocus();
+    } else {
+        click(w.NewProject);
+        chooseProject("Anna.Project");
+        w.EnterLadyName->setFocus();
+        QTest::keyClicks(w.EnterLadyName, "Mia");
+        w.EnterProjectName->setFocus();
+        QTest::keyClicks(w.EnterProjectName, "Beach");
+    }
+    askQuestion(question);
+    folder_->resetBeeps();
+    const Scene before = sceneOf(w, folder_->path());
+
+    if (auto* list = qobject_cast<ListBox*>(w.control(action)))
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    else if (w.control(action))
+        click(w.control(action));
+    if (action.startsWith("Enter in "))
+        QTest::keyClick(w.control(action.mid(9)), Qt::Key_Return);
+    if (action == "Delete on Dressed")
+        QTest::keyClick(w.Dressed, Qt::Key_Delete);
+    if (action == "arrow keys")
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(&w, key);
+    if (action == "drag")
+        drag(w.BodyPic);
+    if (action == "Ctrl+Z")
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    if (action == "Ctrl+S")
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    if (action == "figure menu") {
+        // A menu that opens is closed again at once, and counted.
+        bool menuShown = false;
+        QObject whileHere;
+        QTimer::singleShot(0, &whileHere, [&menuShown] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menuShown = true;
+                menu->close();
+            }
+        });
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(40, 40), w.BodyPic->mapToGlobal(QPoint(40, 40)));
+        QApplication::sendEvent(w.BodyPic, &menu);
+        QVERIFY(!menuShown);
+    }
+    Platform::setSaveFileHook({});
+
+    QVERIFY(sceneOf(w, folder_->path()) == before);
+    QVERIFY(!saveAsked);
+    QCOMPARE(folder_->beeps(), 0);
+    QVERIFY(w.AskMe->Visible());
+}
+
+// The question names the item or the project in place of "#NAME#"; a
+// language file whose question has no placeholder is shown as it is.
+void EditingTest::questionNamesWhatItDeletes_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<QByteArray>("oldLine");  // for line 79 or 80 of the English file, when given
+    QTest::addColumn<QString>("asked");
+
+    QTest::newRow("item, English") << "item" << "English" << QByteArray() << R"(Delete "Skirt" for good?)";
+    QTest::newRow("item, German") << "item" << "German" << QByteArray()
+                                  << QString::fromUtf8(R"("Skirt" endgültig löschen?)");
+    QTest::newRow("project, English") << "project" << "English" << QByteArray()
+                                      << R"(Delete "Anna" and its wardrobe?)";
+    QTest::newRow("project, German") << "project" << "German" << QByteArray()
+                                     << QString::fromUtf8(R"(Projekt "Anna" samt Kleiderschrank löschen?)");
+    QTest::newRow("item, older file without the placeholder")
+        << "item" << "English" << QByteArray("80 Delete the selected item for good?")
+        << "Delete the selected item for good?";
+    QTest::newRow("project, older file without the placeholder")
+        << "project" << "English" << QByteArray("79 Really delete this project and its wardrobe?")
+        << "Really delete this project and its wardrobe?";
+}
+
+void EditingTest::questionNamesWhatItDeletes()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, flag);
+    QFETCH(QByteArray, oldLine);
+    QFETCH(QString, asked);
+    if (!oldLine.isEmpty())
+        folder_->write("Tavolin_ENG.txt", withLine(folder_->read("Tavolin_ENG.txt"), oldLine.left(2).toInt(), oldLine));
+    start(skirt() + blouse() + hat(), true);
+    click(window_->control(flag));
+    prepareQuestion(question);
+    askQuestion(question);
+    QCOMPARE(window_->QuestionIs->Caption(), asked);
 }
 
 QTEST_MAIN(EditingTest)

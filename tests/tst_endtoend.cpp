@@ -153,7 +153,7 @@ void EndToEndTest::theWholeRoad()
     QVERIFY(w.DeleteProject->Enabled());
     click(w.DeleteProject);
     QVERIFY(w.AskMe->Visible());
-    QCOMPARE(w.QuestionIs->Caption(), w.State.Texts[79]);
+    QCOMPARE(w.QuestionIs->Caption(), QString::fromUtf8(R"(Projekt "Beach" samt Kleiderschrank löschen?)"));
     click(w.SayYes);
     for (const char* gone : {"Projects/Beach.Project", "Projects/Beach.Data", "Projects/Beach.Table",
                              "Projects/Beach.Outfit"})

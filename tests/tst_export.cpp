@@ -56,6 +56,8 @@ private slots:
     void suggestedNameIsAFileName();
     void menuTextsComeFromTheLanguageFile_data();
     void menuTextsComeFromTheLanguageFile();
+    void confirmationsComeFromTheLanguageFile_data();
+    void confirmationsComeFromTheLanguageFile();
 
 private:
     std::unique_ptr<DataFolderFixture> folder_;
@@ -124,7 +126,9 @@ void ExportTest::saveWritesTheFigureAsShown()
     QVERIFY(saved.load(out.filePath(written), "PNG"));
     QCOMPARE(saved.size(), QSize(200, 450));
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window_->BodyPic->surface());
-    QCOMPARE(window_->Warnings->Caption(), QString());
+    const QString file = QDir::toNativeSeparators(out.filePath(written));
+    QCOMPARE(window_->Warnings->Caption(), "The figure was saved as a picture: " + file);
+    QCOMPARE(window_->Warnings->ToolTipText(), file);
 }
 
 void ExportTest::cancelledSaveWritesNothing()
@@ -181,6 +185,7 @@ void ExportTest::copyPutsTheFigureOnTheClipboard()
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(200, 450));
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), window_->BodyPic->surface());
+    QCOMPARE(window_->Warnings->Caption(), QString("The figure was copied; paste it where you like."));
 }
 
 void ExportTest::copyInATextBoxCopiesItsText()
@@ -224,6 +229,43 @@ void ExportTest::menuTextsComeFromTheLanguageFile()
     }
     click(flag == "German" ? static_cast<QWidget*>(window_->German) : window_->English);
     QCOMPARE(useFigureMenu(*window_, -1), texts);
+}
+
+// What the message line says after a save (%1: the file) or a copy, in
+// either language; a language file that stops at line 99 gets the wording
+// built into the program.
+void ExportTest::confirmationsComeFromTheLanguageFile_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("stopsAt99");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("copied");
+    const QString savedEnglish = "The figure was saved as a picture: %1";
+    const QString copiedEnglish = "The figure was copied; paste it where you like.";
+    const QString savedGerman = "Die Figur wurde als Bild gespeichert: %1";
+    const QString copiedGerman = QString::fromUtf8("Die Figur wurde kopiert; sie lässt sich nun einfügen.");
+    QTest::newRow("English") << "English" << false << savedEnglish << copiedEnglish;
+    QTest::newRow("German") << "German" << false << savedGerman << copiedGerman;
+    QTest::newRow("a German file that stops at line 99") << "German" << true << savedGerman << copiedGerman;
+}
+
+void ExportTest::confirmationsComeFromTheLanguageFile()
+{
+    QFETCH(QString, flag);
+    QFETCH(bool, stopsAt99);
+    QFETCH(QString, saved);
+    QFETCH(QString, copied);
+    if (stopsAt99) {
+        const QList<QByteArray> lines = folder_->read("Tavolin_GER.txt").split('\n');
+        folder_->write("Tavolin_GER.txt", lines.mid(0, 99).join('\n') + '\n');
+    }
+    click(flag == "German" ? static_cast<QWidget*>(window_->German) : window_->English);
+    QTemporaryDir out;
+    Platform::setSaveFileHook([&](const QString&) { return out.filePath("Lady.png"); });
+    useFigureMenu(*window_, 0);
+    QCOMPARE(window_->Warnings->Caption(), saved.arg(QDir::toNativeSeparators(out.filePath("Lady.png"))));
+    useFigureMenu(*window_, 1);
+    QCOMPARE(window_->Warnings->Caption(), copied);
 }
 
 void ExportTest::suggestedNameIsAFileName_data()

@@ -1,5 +1,6 @@
 // The figure as a picture of its own: saved as a PNG file or copied, from
 // the figure's menu or with Ctrl+S and Ctrl+C, exactly as BodyPic shows it.
+// The message line says what was done.
 #include "dressing/FigureExport.h"
 #include "shell/Form1.h"
 #include "toolkit/Platform.h"
@@ -21,8 +22,12 @@ void Form1::ConnectExport()
     connect(copy, &QShortcut::activated, this, &Form1::CopyFigure);
 }
 
+// While the question box waits for its answer the figure's menu and keys
+// do nothing, as every other control behind it.
 void Form1::ShowFigureMenu(const QPoint& at)
 {
+    if (AskMe->Visible())
+        return;
     QMenu menu(this);
     QAction* save = menu.addAction(AddedText(TextSaveFigure), this, &Form1::SaveFigure);
     save->setShortcut(QKeySequence::Save);
@@ -35,6 +40,8 @@ void Form1::ShowFigureMenu(const QPoint& at)
 // a name typed without the extension gets it.
 void Form1::SaveFigure()
 {
+    if (AskMe->Visible())
+        return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString suggested = QDir(folder).filePath(FigureExport::suggestedFileName(State.BodyName));
     QString path = Platform::ChooseFileToSave(this, AddedText(TextSaveFigure), suggested, QStringLiteral("PNG (*.png)"));
@@ -46,7 +53,23 @@ void Form1::SaveFigure()
     if (!saved) {
         Platform::Beep();
         ShowWarning(MsgFigureNotSaved, saved.error);
+        return;
     }
+    ShowFigureSaved(QDir::toNativeSeparators(path));
 }
 
-void Form1::CopyFigure() { QGuiApplication::clipboard()->setImage(BodyPic->surface()); }
+// Says where the figure went: text 106 with the file in place of "#FILE#",
+// and the file again as the tooltip, for a path too long for the line.
+void Form1::ShowFigureSaved(const QString& file)
+{
+    Warnings->setCaption(AddedText(MsgFigureSaved).replace(QLatin1String("#FILE#"), file));
+    Warnings->setToolTipText(file);
+}
+
+void Form1::CopyFigure()
+{
+    if (AskMe->Visible())
+        return;
+    QGuiApplication::clipboard()->setImage(BodyPic->surface());
+    ShowWarning(MsgFigureCopied);
+}

@@ -5,10 +5,12 @@
 
 void Form1::PlaygroundOnOff_Click()
 {
-    AskMe->setVisible(false);
+    DropQuestion();
     State.WorkMode = 1;
     UpdateHelpLabel();
-    NameOfBody->setCaption(State.ProjectBaseName);
+    // The figure's name above the figure, as everywhere else, not the
+    // project's.
+    NameOfBody->setCaption(State.BodyName);
     ShadowText->setCaption(NameOfBody->Caption());
     ShowBodyPicture();
     LabelTMP->setCaption(QString());

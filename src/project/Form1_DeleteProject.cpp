@@ -5,17 +5,8 @@
 #include "toolkit/FileAccess.h"
 #include "toolkit/Platform.h"
 
-void Form1::DeleteProject_Click()
-{
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{ProjectFileList, GetBodyPic, EnterProjectName, EnterLadyName, CreatProject})
-        control->setEnabled(false);
-    SayYes->setEnabled(true);
-    SayNo->setEnabled(true);
-    AskMe->setVisible(true);
-    QuestionIs->setCaption(State.Texts[79]);
-    Platform::Beep();
-}
+// Asks whether the current project is to be deleted, by its name.
+void Form1::DeleteProject_Click() { AskQuestion(79, ProjectFile::baseName(State.CurrentProject)); }
 
 void Form1::DeleteCurrentProject()
 {

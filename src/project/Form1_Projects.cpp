@@ -83,7 +83,7 @@ void Form1::NewProject_Click()
 {
     State.WorkMode = 2;
     UpdateHelpLabel();
-    AskMe->setVisible(false);
+    DropQuestion();
     LabelTMP->setCaption(QString());
     LabelTMP->setVisible(true);
     Warnings->setLeft(230);
@@ -212,6 +212,7 @@ void Form1::EnterNewProject(const QString& name, const QString& figure)
         // when reading it back fails; the old project's files stay untouched.
         State.WardrobeFile = name + QStringLiteral(".Data");
         State.BodyPicFile = GetBodyPic->List(GetBodyPic->ListIndex());
+        State.BodyName = figure;
         ShowWarning(MsgFileUnreadable, projectFileProblem_);
     }
     Wardrobe->Clear();

@@ -18,6 +18,7 @@ struct LoadedPicture;
 
 class LineReader;
 class QFile;
+class QShortcut;
 class QUndoStack;
 
 // The one window. It owns every control and the one EditorState; its
@@ -175,6 +176,9 @@ public:
     // ---- Question box (shell/Form1_Question.cpp)
     void SayYes_Click();
     void SayNo_Click();
+    // A mode button drops an open question: the box goes and the window
+    // is as it was before the question.
+    void DropQuestion();
 
     // ---- Wardrobe editing (wardrobe/Form1_Editing.cpp)
     void UpdateItem_Click();
@@ -307,6 +311,11 @@ private:
     void ConnectKeys();
     bool ArrowKey(int key);
 
+    // shell/Form1_Question.cpp
+    void AskQuestion(int textNumber, const QString& name);
+    void HoldWindowForQuestion();
+    void ReleaseWindowFromQuestion();
+
     // shell/Form1_Undo.cpp
     void ConnectUndo();
     void RunUndoable(void (Form1::*handler)());
@@ -324,6 +333,7 @@ private:
     // dressing/Form1_Export.cpp
     void ConnectExport();
     void ShowFigureMenu(const QPoint& at);
+    void ShowFigureSaved(const QString& file);
 
     // shell/Form1_Drag.cpp
     bool FigureDragEvent(QEvent* event);
@@ -403,6 +413,12 @@ private:
     // Whether the entry chosen in GetBodyPic loaded as a picture: a new
     // project needs a body picture that shows.
     bool chosenBodyPictureLoaded_ = false;
+
+    // While the question box is open: each control it turned off, with its
+    // own Enabled flag from before, to give back when it closes.
+    QList<QPair<QWidget*, bool>> heldByQuestion_;
+    // Escape answers no, only while the question is open.
+    QShortcut* escapeAnswersNo_ = nullptr;
 
     QUndoStack* undoStack_ = nullptr;
     static constexpr int kUndoLimit = 64;  // each step holds up to two figures (360 KB each)

@@ -1,8 +1,9 @@
 // Keys that reach the handlers as the clicks they stand for: Enter in a
 // name box presses the button that stores what it names, Delete on a worn
-// item takes it off, and the arrow keys nudge as the arrow buttons of the
-// panel on show do. The window's event filter lives here too: it hands
-// the figure's mouse events to the drag and its right click to the menu.
+// item takes it off, the arrow keys nudge as the arrow buttons of the
+// panel on show do, and Escape answers the question box no. The window's
+// event filter lives here too: it hands the figure's mouse events to the
+// drag and its right click to the menu.
 #include "shell/Form1.h"
 
 #include <QAbstractItemView>
@@ -52,6 +53,12 @@ void Form1::ConnectKeys()
         if (Dressed->ListIndex() >= 0)
             press(RemoveItem);
     });
+
+    // Escape answers the question box no, as its button does; it is on
+    // only while the question is open, and nothing else uses the key.
+    escapeAnswersNo_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escapeAnswersNo_->setEnabled(false);
+    connect(escapeAnswersNo_, &QShortcut::activated, this, [this] { press(SayNo); });
 
     // Buttons would move the focus with the arrows; every control but the
     // lists and text boxes hands them to the nudges instead. A click on the

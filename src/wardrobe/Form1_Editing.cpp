@@ -56,21 +56,15 @@ void Form1::UpdateItem_Click()
 
 void Form1::ItemRename_Change() { UpdateItem->setEnabled(true); }
 
-// Asks whether the chosen item is to be deleted.
+// Asks whether the chosen item is to be deleted, by its name.
 void Form1::DeleteSkirt_Click()
 {
     State.WorkMode = 1;
-    for (QWidget* control : std::initializer_list<QWidget*>{UpdateItem, Wardrobe, DressItem, RemoveAllItems, RemoveItem,
-                                                            Dressed, OutfitList, SaveOutfit, ProjectFileList})
-        control->setEnabled(false);
-    QuestionIs->setCaption(State.Texts[80]);
+    const QString item = Wardrobe->List(Wardrobe->ListIndex());
     State.PictureMark = QStringLiteral("#");
     State.DressingMark = QStringLiteral("-");
-    State.ItemHeadLine = heading(Wardrobe->List(Wardrobe->ListIndex()));
-    SayYes->setEnabled(true);
-    SayNo->setEnabled(true);
-    AskMe->setVisible(true);
-    Platform::Beep();
+    State.ItemHeadLine = heading(item);
+    AskQuestion(80, item);
 }
 
 // Removes the record asked about from the item data file, through the

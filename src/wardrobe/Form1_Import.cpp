@@ -27,7 +27,7 @@ void Form1::AddBMPItem_Click()
     UpdateHelpLabel();
     Warnings->setCaption(QString());
     Warnings->setLeft(230);
-    AskMe->setVisible(false);
+    DropQuestion();
     Harddrive->Refresh();
     SkirtFiles->Refresh();
     HideAllPanels();
