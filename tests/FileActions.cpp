@@ -38,6 +38,37 @@ static void chooseAnna(Form1& w)
     clickEntry(w.ProjectFileList, "Anna.Project");
 }
 
+// The keys reach the window's shortcuts only while it is the active
+// window, and go to the window, not to a text box's own undo.
+static void pressOnWindow(Form1& w, Qt::KeyboardModifiers modifiers)
+{
+    if (!w.isActiveWindow()) {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+    w.BodyPic->setFocus();
+    QTest::keyClick(&w, Qt::Key_Z, modifiers);
+}
+
+static void undo(Form1& w) { pressOnWindow(w, Qt::ControlModifier); }
+static void redo(Form1& w) { pressOnWindow(w, Qt::ControlModifier | Qt::ShiftModifier); }
+
+static void deleteSunHat(Form1& w)
+{
+    dressingPanel(w);
+    clickEntry(w.Wardrobe, "Sun hat");
+    click(w.DeleteSkirt);
+    click(w.SayYes);
+}
+
+static void deleteAnna(Form1& w)
+{
+    chooseAnna(w);
+    click(w.DeleteProject);
+    click(w.SayYes);
+}
+
 const QList<Action>& actions()
 {
     static const QList<Action> list = {
@@ -102,6 +133,18 @@ const QList<Action>& actions()
          .prepare = [](Form1& w) { chooseAnna(w); click(w.DeleteProject); },
          .act = [](Form1& w) { click(w.SayYes); },
          .retry = [](Form1& w) { clickEntry(w.ProjectFileList, "Anna.Project"); click(w.DeleteProject); click(w.SayYes); },
+         .together = kAnnaFiles},
+        {.name = "item delete undone", .prepare = deleteSunHat, .act = undo},
+        {.name = "item delete redone", .prepare = [](Form1& w) { deleteSunHat(w); undo(w); }, .act = redo},
+        {.name = "outfit delete undone",
+         .lay = addOutfits,
+         .prepare = [](Form1& w) { dressingPanel(w); clickEntry(w.OutfitList, "Holiday"); click(w.DeleteOutfit); },
+         .act = undo},
+        {.name = "project delete undone", .lay = addAnna, .prepare = deleteAnna, .act = undo, .together = kAnnaFiles},
+        {.name = "project delete redone",
+         .lay = addAnna,
+         .prepare = [](Form1& w) { deleteAnna(w); undo(w); },
+         .act = redo,
          .together = kAnnaFiles},
     };
     return list;

@@ -1,10 +1,14 @@
 // File access below the handlers: names matched without regard to case,
 // whole-file rewrites through a temporary file, appends that are cut back
-// when they fail, Windows-1252 text and the line reader.
+// when they fail, files made together, the record that takes a rewrite
+// back, Windows-1252 text and the line reader.
 #include "FileSizeLimit.h"
+#include "dressing/OutfitFile.h"
 #include "toolkit/Cp1252.h"
 #include "toolkit/FileAccess.h"
 #include "toolkit/LineReader.h"
+#include "toolkit/RewriteRecord.h"
+#include "wardrobe/ItemRewrite.h"
 
 #include <QtTest>
 
@@ -63,6 +67,11 @@ private slots:
     void rewriteThroughStreamsTheOldFileIntoTheNew();
     void failedRewriteLeavesTheOldFileAndNoTemporary_data();
     void failedRewriteLeavesTheOldFileAndNoTemporary();
+
+    void rewriteRecordGivesBothVersionsBack_data();
+    void rewriteRecordGivesBothVersionsBack();
+    void createTogetherMakesAllOrNone_data();
+    void createTogetherMakesAllOrNone();
 
     void appendAddsAtTheEndOrCreates();
     void failedAppendIsCutBack_data();
@@ -348,6 +357,139 @@ void FilesTest::failedRewriteLeavesTheOldFileAndNoTemporary()
 }
 
 // ---- Appends
+
+// ---- Taking a rewrite back
+
+// An item record as the item data file holds it, with pixel lines of a
+// pattern of its own.
+static QByteArray itemRecord(const QByteArray& name, int pixels, const QByteArray& end = "\r\n")
+{
+    QByteArray bytes = "ITEM: " + name + end + "--------------" + end + " 20 " + end + " 40 " + end + " 0 " + end;
+    for (int i = 0; i < pixels; ++i)
+        bytes += QByteArray::number(i % 200) + "," + QByteArray::number(i * 7 % 450) + ", " +
+                 QByteArray::number(i * 31 % 16777216) + end;
+    return bytes + "-------------- END ------------------" + end;
+}
+
+void FilesTest::rewriteRecordGivesBothVersionsBack_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<QString>("kind");  // which deletion rewrites the file: "item" or "outfit"
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<qint64>("mostKept");  // the record keeps no more than this
+
+    const QByteArray three = itemRecord("Skirt", 20) + itemRecord("Hat", 30) + itemRecord("Belt", 10);
+    QTest::newRow("an item from the middle") << three << "item" << "ITEM: Hat" << qint64(itemRecord("Hat", 30).size());
+    QTest::newRow("the last item, without its end line")
+        << itemRecord("Skirt", 20) + itemRecord("Hat", 30).chopped(39) << "item" << "ITEM: Hat" << qint64(itemRecord("Hat", 30).size());
+    QTest::newRow("an item in several places")
+        << itemRecord("Hat", 5) + itemRecord("Skirt", 20) + itemRecord("Hat", 6) << "item" << "ITEM: Hat"
+        << qint64(itemRecord("Hat", 5).size() + itemRecord("Hat", 6).size());
+    // Each line the rewrite ends anew keeps its old line end and its new one.
+    QTest::newRow("lines ended by a line feed alone: the rewrite ends them anew")
+        << itemRecord("Skirt", 20, "\n") + itemRecord("Hat", 30, "\n") << "item" << "ITEM: Hat"
+        << qint64(itemRecord("Hat", 30, "\n").size() + 3 * itemRecord("Skirt", 20).count('\n'));
+    QTest::newRow("lines ended by a carriage return alone")
+        << itemRecord("Skirt", 20, "\r") + itemRecord("Hat", 30, "\r") << "item" << "ITEM: Skirt"
+        << qint64(itemRecord("Skirt", 20, "\r").size() + 3 * itemRecord("Hat", 30).count('\n'));
+    // The dropped record runs across the reader's chunks of 64 KB.
+    const QByteArray big = itemRecord("Skirt", 9000) + itemRecord("Hat", 9000) + itemRecord("Belt", 9000);
+    QTest::newRow("a large file, read in many chunks") << big << "item" << "ITEM: Hat" << qint64(itemRecord("Hat", 9000).size());
+    QTest::newRow("a line longer than any the reader takes")
+        << itemRecord("Skirt", 2) + QByteArray(LineReader::kMaxLine + 10, 'x') + "\r\n" + itemRecord("Hat", 2) << "item"
+        << "ITEM: Skirt" << qint64(3 * LineReader::kMaxLine);
+    QTest::newRow("nothing of that heading") << three << "item" << "ITEM: Coat" << qint64(0);
+    const QByteArray outfits = "OUTFIT: Beach\r\nSun hat\r\nOUTFIT: Office\r\nStriped top\r\nOUTFIT: Evening\r\n";
+    QTest::newRow("an outfit") << outfits << "outfit" << "OUTFIT: Office" << qint64(29);
+    QTest::newRow("the last outfit, its last line without an end")
+        << outfits + "Summer dress" << "outfit" << "OUTFIT: Evening" << qint64(31);
+}
+
+// Deletes with the program's own rewrite, recording it; then the record
+// turns the file back into the old version and forward into the new one,
+// byte for byte, and refuses a file that is neither.
+void FilesTest::rewriteRecordGivesBothVersionsBack()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(QString, kind);
+    QFETCH(QString, heading);
+    QFETCH(qint64, mostKept);
+
+    const FileAccess::CopyFunction deletion = [&](QIODevice& in, QIODevice& out) {
+        return kind == "item" ? ItemRewrite::copyWithout(in, out, heading) : OutfitFile::copyWithout(in, out, heading);
+    };
+    write("Store.Data", old);
+    RewriteRecord record;
+    QVERIFY(FileAccess::rewriteThrough("Store.Data", "tmp.txt", record.recording(deletion)));
+    const QByteArray fresh = read("Store.Data");
+    QByteArray expected;
+    {
+        QBuffer in(&old), out(&expected);
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        QVERIFY(deletion(in, out));
+    }
+    QCOMPARE(fresh, expected);  // the recording changes nothing of the rewrite
+    QCOMPARE(record.changed(), fresh != old);
+    QVERIFY2(record.keptBytes() <= mostKept, qPrintable(QString::number(record.keptBytes())));
+
+    bool differs = false;
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(FileAccess::rewriteThrough("Store.Data", "tmp.txt", record.back(&differs)));
+        QVERIFY(read("Store.Data") == old);
+        QVERIFY(FileAccess::rewriteThrough("Store.Data", "tmp.txt", record.forward(&differs)));
+        QVERIFY(read("Store.Data") == fresh);
+    }
+    QVERIFY(!differs);
+    QCOMPARE(entries(), QStringList{"Store.Data"});
+
+    // One byte more, or one byte other: neither version.
+    for (const QByteArray& other : {fresh + "x", QByteArray(fresh).replace(0, 1, "#")}) {
+        write("Store.Data", other);
+        differs = false;
+        QVERIFY(!FileAccess::rewriteThrough("Store.Data", "tmp.txt", record.back(&differs)));
+        QVERIFY(differs);
+        QVERIFY(read("Store.Data") == other);
+    }
+    QCOMPARE(entries(), QStringList{"Store.Data"});
+}
+
+void FilesTest::createTogetherMakesAllOrNone_data()
+{
+    QTest::addColumn<QString>("blocked");  // a name taken beforehand, or the one whose write fails
+    QTest::addColumn<bool>("writeFails");
+    QTest::newRow("all made") << QString() << false;
+    QTest::newRow("the last name taken already") << "Anna.Table" << false;
+    QTest::newRow("the first write fails") << "Anna.Project" << true;
+    QTest::newRow("the last write fails") << "Anna.Table" << true;
+}
+
+void FilesTest::createTogetherMakesAllOrNone()
+{
+    QFETCH(QString, blocked);
+    QFETCH(bool, writeFails);
+    const QStringList names = {"Anna.Project", "Anna.Data", "Anna.Outfit", "Anna.Table"};
+    if (!blocked.isEmpty() && !writeFails)
+        write(blocked, "the user's");
+    QList<FileAccess::NewFile> files;
+    for (const QString& name : names)
+        files.append({name, [name, fails = writeFails && name == blocked](QIODevice& out) {
+                          return !fails && out.write(name.toLatin1() + "\r\n") > 0;
+                      }, 0600});
+    const FileAccess::Result made = FileAccess::createTogether(files);
+    QCOMPARE(made.ok, blocked.isEmpty());
+    if (!made) {
+        QCOMPARE(entries(), writeFails ? QStringList() : QStringList{blocked});
+        return;
+    }
+    QCOMPARE(entries(), (QStringList{"Anna.Data", "Anna.Outfit", "Anna.Project", "Anna.Table"}));
+    for (const QString& name : names) {
+        QCOMPARE(read(name), name.toLatin1() + "\r\n");
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path(name)).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), 0600);
+    }
+}
 
 void FilesTest::appendAddsAtTheEndOrCreates()
 {

@@ -1,8 +1,11 @@
 // Undo and redo through the keys, over sequences of edits made with the
 // real controls: each undo must bring back the window exactly as it was
 // before the step, each redo as it was after, and a change to the files
-// must end the history.
+// must end the history. A deletion is a step of its own: its undo brings
+// the files back byte for byte, its redo deletes them again.
+#include "FileActions.h"
 #include "TestSupport.h"
+#include "toolkit/FileAccess.h"
 
 #include <QUndoStack>
 #include <QtTest>
@@ -139,6 +142,63 @@ void walk(Form1& w, const QList<Action>& actions)
     }
 }
 
+// The lists, the project and the delete buttons as the window shows them,
+// in words.
+QStringList listsOf(const Form1& w)
+{
+    QStringList shown;
+    for (const ListBox* list : std::initializer_list<const ListBox*>{w.Wardrobe, w.OutfitList, w.Dressed, w.ProjectFileList}) {
+        QStringList entries;
+        for (int i = 0; i < list->ListCount(); ++i)
+            entries.append(list->List(i));
+        shown.append(QStringLiteral("%1: %2 @%3").arg(list->objectName(), entries.join('|')).arg(list->ListIndex()));
+    }
+    shown << "current project: " + w.State.CurrentProject << "figure: " + w.NameOfBody->Caption()
+          << "project infos: " + w.ProjectInfos->Caption();
+    for (const Button* button : {w.DeleteSkirt, w.DeleteOutfit, w.DeleteProject, w.CreatProject})
+        shown << QStringLiteral("%1 %2").arg(button->objectName(), button->isEnabled() ? "on" : "off");
+    return shown;
+}
+
+// Chooses what the case deletes, as a person would: an item shown alone
+// beside a dressed figure, an outfit put on, or Anna's project.
+void choose(Form1& w, const QString& kind)
+{
+    if (kind == "item") {
+        clickEntry(w.Wardrobe, "Summer dress");
+        click(w.DressItem);
+        clickEntry(w.Wardrobe, "Striped top");
+    } else if (kind == "outfit") {
+        clickEntry(w.OutfitList, "Beach");
+    } else {
+        click(w.NewProject);
+        clickEntry(w.ProjectFileList, "Anna.Project");
+    }
+}
+
+// Deletes what choose chose, answering the question with yes; the keys
+// then go to the window.
+void deleteChosen(Form1& w, const QString& kind)
+{
+    if (kind == "outfit") {
+        click(w.DeleteOutfit);
+    } else {
+        click(kind == "item" ? w.DeleteSkirt : w.DeleteProject);
+        QVERIFY(w.AskMe->Visible());
+        click(w.SayYes);
+    }
+    w.BodyPic->setFocus();
+}
+
+const QStringList kAnnaNames = {"Anna.Data", "Anna.Outfit", "Anna.Project", "Anna.Table"};
+
+// A message of the window, with the project's name in it.
+QString warningText(const Form1& w, int number)
+{
+    QString text = number >= 100 ? w.AddedText(number) : w.State.Texts[number];
+    return text.replace("#NAME#", "Anna");
+}
+
 }  // namespace
 
 class UndoTest : public QObject {
@@ -151,6 +211,10 @@ private slots:
     void textBoxKeepsItsOwnUndo();
     void newEditAfterUndoDropsTheRedo();
     void undoneNudgeCanBeMadeAgain();
+    void deletionsComeBackByteForByte_data();
+    void deletionsComeBackByteForByte();
+    void undoThatCannotBeDoneChangesNothing_data();
+    void undoThatCannotBeDoneChangesNothing();
 };
 
 void UndoTest::undoAndRedoWalkTheWornListEdits()
@@ -213,6 +277,7 @@ void UndoTest::fileChangeEndsTheHistory_data()
     QTest::newRow("nudge stored") << 2;
     QTest::newRow("project chosen") << 3;
     QTest::newRow("another picture to import") << 4;
+    QTest::newRow("outfit deleted, and the deletion undone") << 5;
 }
 
 // After the change Ctrl+Z leaves the window and the files as they are.
@@ -238,6 +303,9 @@ void UndoTest::fileChangeEndsTheHistory()
     case 1:
         click(w.DeleteSkirt);
         click(w.SayYes);
+        // The deletion is the one step left: Ctrl+Z takes it back, and
+        // the edits before it are gone.
+        undoKey(w);
         break;
     case 2:
         click(w.UpdateItem);
@@ -252,6 +320,11 @@ void UndoTest::fileChangeEndsTheHistory()
         click(w.SkirtRight);
         clickEntry(w.SkirtFiles, "Two.bmp");
         w.BodyPic->setFocus();
+        break;
+    case 5:
+        clickEntry(w.OutfitList, "Beach");
+        click(w.DeleteOutfit);
+        undoKey(w);
         break;
     }
     const Look look = lookOf(w);
@@ -316,6 +389,133 @@ void UndoTest::undoneNudgeCanBeMadeAgain()
     undoKey(w);
     click(w.Picture2);
     COMPARE_LOOK(lookOf(w), nudged, QStringLiteral("the nudge made again"));
+}
+
+void UndoTest::deletionsComeBackByteForByte_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("item") << "item";
+    QTest::newRow("outfit") << "outfit";
+    QTest::newRow("project") << "project";
+}
+
+// Undo and redo, twice each, over one deletion: the files, the lists and
+// the window as before and as after it.
+void UndoTest::deletionsComeBackByteForByte()
+{
+    QFETCH(QString, kind);
+    DataFolderFixture folder;
+    FileActions::addAnna(folder);
+    auto window = startWindow(folder);
+    QVERIFY(window);
+    Form1& w = *window;
+    choose(w, kind);
+    const Snapshot files = snapshot(folder.path());
+    const QStringList lists = listsOf(w);
+    const Look look = lookOf(w);
+
+    deleteChosen(w, kind);
+    const Snapshot deleted = snapshot(folder.path());
+    const QStringList listsDeleted = listsOf(w);
+    const Look lookDeleted = lookOf(w);
+    QVERIFY(deleted != files);
+    QVERIFY(listsDeleted != lists);
+    QCOMPARE(w.undoStack()->count(), 1);
+    if (kind == "project") {
+        Snapshot expected = files;
+        for (const QString& name : kAnnaNames)
+            expected.remove("Projects/" + name);
+        expected["Tavolin.ini"] = deleted.value("Tavolin.ini");
+        QVERIFY(deleted == expected);
+    }
+
+    for (int round = 0; round < 2; ++round) {
+        undoKey(w);
+        QVERIFY(snapshot(folder.path()) == files);
+        QCOMPARE(listsOf(w), lists);
+        COMPARE_LOOK(lookOf(w), look, QStringLiteral("undo %1").arg(round + 1));
+        redoKey(w, round);
+        QVERIFY(snapshot(folder.path()) == deleted);
+        QCOMPARE(listsOf(w), listsDeleted);
+        COMPARE_LOOK(lookOf(w), lookDeleted, QStringLiteral("redo %1").arg(round + 1));
+    }
+    QCOMPARE(w.undoStack()->count(), 1);
+}
+
+void UndoTest::undoThatCannotBeDoneChangesNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("redo");       // the key refused is the redo after an undo
+    QTest::addColumn<QString>("changed");  // a file changed since, in the data folder
+    QTest::addColumn<bool>("diskFull");   // every rename fails, until the disk has room again
+    QTest::addColumn<int>("message");
+
+    QTest::newRow("item, its data file changed since")
+        << "item" << false << "Projects/Default.Data" << false << int(Form1::MsgChangedSince);
+    QTest::newRow("outfit, the outfit file changed since")
+        << "outfit" << false << "Projects/Default.Outfit" << false << int(Form1::MsgChangedSince);
+    QTest::newRow("project, its name taken again, in other letters")
+        << "project" << false << "Projects/anna.PROJECT" << false << int(Form1::MsgProjectNameTaken);
+    QTest::newRow("item, the disk full") << "item" << false << QString() << true << int(Form1::MsgItemNotChanged);
+    QTest::newRow("outfit, the disk full") << "outfit" << false << QString() << true << int(Form1::MsgOutfitsNotSaved);
+    QTest::newRow("project, the disk full") << "project" << false << QString() << true << int(Form1::MsgProjectNotBack);
+    QTest::newRow("redo of an item, its data file changed since the undo")
+        << "item" << true << "Projects/Default.Data" << false << int(Form1::MsgChangedSince);
+    QTest::newRow("redo of a project, a file changed since the undo")
+        << "project" << true << "Projects/Anna.Data" << false << int(Form1::MsgChangedSince);
+    QTest::newRow("redo of an outfit, the disk full")
+        << "outfit" << true << QString() << true << int(Form1::MsgOutfitsNotSaved);
+}
+
+// A refused undo or redo says why, changes no file, leaves the history
+// where it was, and works once the disk has room again.
+void UndoTest::undoThatCannotBeDoneChangesNothing()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, redo);
+    QFETCH(QString, changed);
+    QFETCH(bool, diskFull);
+    QFETCH(int, message);
+    DataFolderFixture folder;
+    FileActions::addAnna(folder);
+    auto window = startWindow(folder);
+    QVERIFY(window);
+    Form1& w = *window;
+    choose(w, kind);
+    deleteChosen(w, kind);
+    if (redo)
+        undoKey(w);
+    // A file changed in its last byte, its size kept; or a file made anew.
+    if (!changed.isEmpty()) {
+        QByteArray bytes = folder.read(changed);
+        if (bytes.isEmpty())
+            bytes = "changed\r\n";
+        else
+            bytes.back() = '#';
+        folder.write(changed, bytes);
+    }
+    if (diskFull)
+        FileAccess::setFaultHook([](FileAccess::Step step, const QString&) { return step == FileAccess::Step::Rename; });
+    const Snapshot files = snapshot(folder.path());
+    const QStringList lists = listsOf(w);
+    const int index = w.undoStack()->index();
+    folder.resetBeeps();
+
+    redo ? redoKey(w, 0) : undoKey(w);
+    FileAccess::setFaultHook({});
+    QVERIFY(!warningText(w, message).isEmpty());
+    QCOMPARE(w.Warnings->Caption(), warningText(w, message));
+    QVERIFY(!w.Warnings->ToolTipText().isEmpty());
+    QCOMPARE(folder.beeps(), 1);
+    QVERIFY(snapshot(folder.path()) == files);
+    QCOMPARE(listsOf(w), lists);
+    QCOMPARE(w.undoStack()->index(), index);
+
+    if (diskFull) {
+        redo ? redoKey(w, 1) : undoKey(w);
+        QVERIFY(snapshot(folder.path()) != files);
+        QCOMPARE(w.undoStack()->index(), redo ? index + 1 : index - 1);
+    }
 }
 
 QTEST_MAIN(UndoTest)

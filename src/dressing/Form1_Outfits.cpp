@@ -1,10 +1,11 @@
 // Outfits: the worn list saved under a name in the project's outfit file,
-// loaded back, and deleted.
+// loaded back, and deleted; a deletion can be undone.
 #include "dressing/OutfitFile.h"
 #include "shell/Form1.h"
 #include "toolkit/Cp1252.h"
 #include "toolkit/FileAccess.h"
 #include "toolkit/Platform.h"
+#include "toolkit/RewriteRecord.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -110,16 +111,22 @@ void Form1::OutfitList_Click()
 }
 
 // Rewrites the outfit file without the chosen outfit, through the working
-// file; the old file stays whole until the copy is complete.
+// file; the old file stays whole until the copy is complete. The outfit's
+// lines are kept, for Ctrl+Z to put back.
 void Form1::DeleteOutfit_Click()
 {
+    const WindowSnapshot before = TakeSnapshot();
     // With nothing selected the heading is the bare prefix, which no saved
     // outfit has.
     const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(OutfitList->ListIndex());
-    if (FileAccess::exists(OutfitFileName())) {
+    const QString file = OutfitFileName();
+    const QString working = State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".txt");
+    auto record = std::make_shared<RewriteRecord>();
+    if (FileAccess::exists(file)) {
         const FileAccess::Result rewritten = FileAccess::rewriteThrough(
-            OutfitFileName(), State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".txt"),
-            [&heading](QIODevice& in, QIODevice& out) { return OutfitFile::copyWithout(in, out, heading); });
+            file, working,
+            record->recording(
+                [&heading](QIODevice& in, QIODevice& out) { return OutfitFile::copyWithout(in, out, heading); }));
         if (!rewritten) {
             Platform::Beep();
             ShowWarning(MsgOutfitsNotSaved, rewritten.error);
@@ -131,6 +138,29 @@ void Form1::DeleteOutfit_Click()
     FillOutfitList();
     SaveOutfit->setEnabled(false);
     DeleteOutfit->setEnabled(false);
+    if (!record->changed())
+        return;
+    KeepDeletion([=, this] { return ReplayOutfitDeletion(*record, true, file, working); },
+                 [=, this] { return ReplayOutfitDeletion(*record, false, file, working); }, before);
+}
+
+// Puts the outfit back in the outfit file (back), or drops it again,
+// through the same working file, and lists the outfits of that side.
+bool Form1::ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working)
+{
+    bool differs = false;
+    const FileAccess::Result rewritten =
+        FileAccess::rewriteThrough(file, working, back ? record.back(&differs) : record.forward(&differs));
+    if (!rewritten) {
+        Platform::Beep();
+        if (differs)
+            ShowWarning(MsgChangedSince, FileAccess::resolvePath(file));
+        else
+            ShowWarning(MsgOutfitsNotSaved, rewritten.error);
+        return false;
+    }
+    FillOutfitList();
+    return true;
 }
 
 void Form1::NameOfOutfit_Change()

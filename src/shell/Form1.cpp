@@ -55,3 +55,9 @@ void Form1::ShowWarning(int textNumber, const QString& detail)
     Warnings->setCaption(textNumber >= LanguageFile::kFirstLaterText ? AddedText(textNumber) : State.Texts[textNumber]);
     Warnings->setToolTipText(detail);
 }
+
+void Form1::ShowNamedWarning(int textNumber, const QString& name, const QString& detail)
+{
+    ShowWarning(textNumber, detail);
+    Warnings->setCaption(Warnings->Caption().replace(QLatin1String("#NAME#"), name));
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/Deletion.h"
 #include "shell/EditorState.h"
 #include "shell/WindowSnapshot.h"
 #include "toolkit/Controls.h"
@@ -12,11 +13,16 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 namespace Platform {
 struct LoadedPicture;
 }
 
 class LineReader;
+class RewriteRecord;
+struct RemovedItem;
+struct RemovedProject;
 class QFile;
 class QShortcut;
 class QUndoStack;
@@ -246,6 +252,15 @@ public:
     void Redo();
     QUndoStack* undoStack() const { return undoStack_; }
 
+    // What the project panel shows beyond the window's snapshot.
+    struct ProjectView {
+        QString chosen;  // the entry selected in ProjectFileList
+        QString infos;
+        bool infosVisible = false;
+        bool deleteOn = false;
+        bool createOn = false;
+    };
+
     // ---- Dragging on the figure (shell/Form1_Drag.cpp and the panels' files)
     void DragImportPicture(int dx, int dy);
     void DragShownItem(int dx, int dy);
@@ -256,6 +271,8 @@ public:
     // Shows text number textNumber of the text table in Warnings, with the
     // technical detail of a failure as its tooltip.
     void ShowWarning(int textNumber, const QString& detail = QString());
+    // The same for a text that names something: "#NAME#" in it becomes name.
+    void ShowNamedWarning(int textNumber, const QString& name, const QString& detail = QString());
     // The same, kept until the texts are loaded while the window starts.
     void Report(int textNumber, const QString& detail = QString());
     // Tells that no lock could be made in the data folder (detail: why), so
@@ -296,6 +313,9 @@ public:
         MsgFigureSaved = 106,
         MsgFigureCopied = 107,
         MsgOutfitDeleted = 108,
+        MsgChangedSince = 120,
+        MsgProjectNameTaken = 121,
+        MsgProjectNotBack = 122,
     };
 
 protected:
@@ -320,12 +340,19 @@ private:
     void ConnectUndo();
     void RunUndoable(void (Form1::*handler)());
     void RunBarrier(void (Form1::*handler)());
+    void RunDeletion(void (Form1::*handler)());
+    // What a deletion handler made undoable; the history takes it once the
+    // handler is done.
+    void KeepDeletion(std::function<bool()> putBack, std::function<bool()> removeAgain, const WindowSnapshot& before);
     void RecordStep(const WindowSnapshot& before);
     bool CanUndoNow() const;
     // Connects a control's signal to a handler whose change can be undone,
     // or to one after which the history is cleared.
     auto undoable(void (Form1::*handler)()) { return [this, handler] { RunUndoable(handler); }; }
     auto barrier(void (Form1::*handler)()) { return [this, handler] { RunBarrier(handler); }; }
+    // Connects a control's signal to a handler that may delete: the history
+    // starts afresh, with the deletion as its one step.
+    auto deletion(void (Form1::*handler)()) { return [this, handler] { RunDeletion(handler); }; }
 
     // localisation/Form1_Accessibility.cpp
     void ApplyAccessibleNames();
@@ -360,11 +387,22 @@ private:
 
     // dressing/Form1_Outfits.cpp
     QString OutfitFileName() const;
+    bool ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working);
 
-    // wardrobe/Form1_Editing.cpp, project/Form1_DeleteProject.cpp
+    // wardrobe/Form1_Editing.cpp
     void ChooseWardrobeItem();
     void NudgeShownItem(int& shift, int step);
-    bool RemoveProjectFiles();
+    bool ReplayItemDeletion(const RemovedItem& removed, bool back);
+    void PutItemTable(const QString& table, const std::optional<QByteArray>& bytes);
+
+    // project/Form1_DeleteProject.cpp
+    ProjectView TakeProjectView() const;
+    void ShowProjectView(const ProjectView& view);
+    bool KeepProjectFiles(RemovedProject& removed);
+    bool RemoveProjectFiles(RemovedProject& removed);
+    void ShowDefaultProject();
+    bool BringProjectBack(RemovedProject& removed);
+    bool RemoveProjectAgain(RemovedProject& removed);
 
     // project/Form1_Projects.cpp
     bool AcceptNewProject();
@@ -421,6 +459,12 @@ private:
     QShortcut* escapeAnswersNo_ = nullptr;
 
     QUndoStack* undoStack_ = nullptr;
+    // The window when the question box asked about a deletion: what its
+    // undo shows again.
+    WindowSnapshot askedWindow_;
+    ProjectView askedProject_;
+    // The deletion the running handler made, until the history takes it.
+    std::optional<Deletion> deleted_;
     static constexpr int kUndoLimit = 64;  // each step holds up to two figures (360 KB each)
     // A drag on the figure: where the mouse was last, and the window as it
     // was when the drag began (one undo step for the whole drag).

@@ -263,7 +263,7 @@ void Form1::ConnectHandlers()
     connect(AddToWardrobe, &QAbstractButton::clicked, this, barrier(&Form1::AddToWardrobe_Click));
     connect(SaveOutfit, &QAbstractButton::clicked, this, barrier(&Form1::SaveOutfit_Click));
     connect(OutfitList, &ListBox::Click, this, undoable(&Form1::OutfitList_Click));
-    connect(DeleteOutfit, &QAbstractButton::clicked, this, barrier(&Form1::DeleteOutfit_Click));
+    connect(DeleteOutfit, &QAbstractButton::clicked, this, deletion(&Form1::DeleteOutfit_Click));
     connect(NameOfOutfit, &TextBox::Change, this, &Form1::NameOfOutfit_Change);
     connect(ProjectFileList, &ListBox::Click, this, barrier(&Form1::ProjectFileList_Click));
     connect(GetBodyPic, &ListBox::Click, this, &Form1::GetBodyPic_Click);
@@ -271,7 +271,7 @@ void Form1::ConnectHandlers()
     connect(EnterProjectName, &TextBox::Change, this, &Form1::EnterProjectName_Change);
     connect(EnterLadyName, &TextBox::Change, this, &Form1::EnterLadyName_Change);
     connect(CreatProject, &QAbstractButton::clicked, this, barrier(&Form1::CreatProject_Click));
-    connect(SayYes, &QAbstractButton::clicked, this, barrier(&Form1::SayYes_Click));
+    connect(SayYes, &QAbstractButton::clicked, this, deletion(&Form1::SayYes_Click));
     connect(SayNo, &QAbstractButton::clicked, this, &Form1::SayNo_Click);
     connect(UpdateItem, &QAbstractButton::clicked, this, barrier(&Form1::UpdateItem_Click));
     connect(ItemRename, &TextBox::Change, this, &Form1::ItemRename_Change);

@@ -3,6 +3,8 @@
 // step keeps a snapshot of the window before and after it. A change to the
 // files, a new project, another panel or another picture to import clears
 // the history: what it held no longer matches what is stored or shown.
+// A deletion (an item, an outfit, a project) clears it too, and is then a
+// step of its own that keeps what it removed and writes it back.
 #include "shell/Form1.h"
 
 #include <QKeySequence>
@@ -34,6 +36,32 @@ private:
     WindowSnapshot before_, after_;
     bool done_ = false;
 };
+
+// A deletion: its files are put back or removed again before the history
+// moves (see Undo and Redo), and the step then shows the window as it was.
+class DeletionStep : public QUndoCommand {
+public:
+    DeletionStep(Form1& window, Deletion deletion) : window_(window), deletion_(std::move(deletion)) {}
+
+    const Deletion& deletion() const { return deletion_; }
+    void undo() override { window_.RestoreSnapshot(deletion_.before); }
+    void redo() override
+    {
+        if (done_)
+            window_.RestoreSnapshot(deletion_.after);
+        done_ = true;
+    }
+
+private:
+    Form1& window_;
+    Deletion deletion_;
+    bool done_ = false;
+};
+
+const DeletionStep* deletionAt(const QUndoStack& stack, int index)
+{
+    return dynamic_cast<const DeletionStep*>(stack.command(index));
+}
 
 }  // namespace
 
@@ -110,19 +138,46 @@ void Form1::RunBarrier(void (Form1::*handler)())
     undoStack_->clear();
 }
 
+void Form1::RunDeletion(void (Form1::*handler)())
+{
+    undoStack_->clear();
+    deleted_.reset();
+    (this->*handler)();
+    if (!deleted_)
+        return;
+    deleted_->after = TakeSnapshot();
+    undoStack_->push(new DeletionStep(*this, std::move(*deleted_)));
+    deleted_.reset();
+}
+
+void Form1::KeepDeletion(std::function<bool()> putBack, std::function<bool()> removeAgain, const WindowSnapshot& before)
+{
+    deleted_ = Deletion{std::move(putBack), std::move(removeAgain), before, {}};
+}
+
 // While the question box waits for an answer the window stays as it is.
 bool Form1::CanUndoNow() const { return !AskMe->Visible(); }
 
+// A deletion that cannot put its files back has said why; the history
+// stays where it is, so that the same key tries again.
 void Form1::Undo()
 {
-    if (CanUndoNow())
-        undoStack_->undo();
+    if (!CanUndoNow() || !undoStack_->canUndo())
+        return;
+    const DeletionStep* step = deletionAt(*undoStack_, undoStack_->index() - 1);
+    if (step && !step->deletion().putBack())
+        return;
+    undoStack_->undo();
 }
 
 void Form1::Redo()
 {
-    if (CanUndoNow())
-        undoStack_->redo();
+    if (!CanUndoNow() || !undoStack_->canRedo())
+        return;
+    const DeletionStep* step = deletionAt(*undoStack_, undoStack_->index());
+    if (step && !step->deletion().removeAgain())
+        return;
+    undoStack_->redo();
 }
 
 // A text box with the focus keeps these keys for its own typing.

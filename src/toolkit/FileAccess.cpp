@@ -478,6 +478,75 @@ Result removeTogether(const QStringList& names, QStringList* leftovers)
     return Result::success();
 }
 
+namespace {
+
+// Syncs each folder once.
+void syncFolders(const QStringList& paths)
+{
+    QStringList folders;
+    for (const QString& path : paths)
+        if (!folders.contains(folderOf(path)))
+            folders.append(folderOf(path));
+    for (const QString& folder : folders)
+        syncFolder(folder);
+}
+
+// Writes one file of createTogether to its working copy; empty when done,
+// else why not.
+QString writeWorkingCopy(const NewFile& file, const QString& temp)
+{
+    GuardedFile out(temp);
+    if (!out.openFresh())
+        return QStringLiteral("%1: %2").arg(temp, out.errorString());
+    if (file.permissions >= 0)
+        ::fchmod(out.handle(), mode_t(file.permissions));
+    const bool written = file.write(out) && out.syncToDisk();
+    const QString why = out.errorString();
+    out.close();
+    if (written)
+        return QString();
+    QFile::remove(temp);
+    return QStringLiteral("%1: %2").arg(temp, why.isEmpty() ? QStringLiteral("write failed") : why);
+}
+
+}  // namespace
+
+Result createTogether(const QList<NewFile>& files)
+{
+    QStringList targets, temps;
+    for (const NewFile& file : files) {
+        targets.append(resolvePath(file.name));
+        temps.append(targets.last() + QStringLiteral(".new"));
+        if (isThere(targets.last()))
+            return Result::failure(QStringLiteral("%1 is there already").arg(targets.last()));
+    }
+    const auto discard = [&temps] {
+        for (const QString& temp : temps)
+            QFile::remove(temp);
+    };
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString refused = writeWorkingCopy(files[i], temps[i]);
+        if (!refused.isEmpty()) {
+            discard();
+            return Result::failure(refused);
+        }
+    }
+    for (qsizetype i = files.size() - 1; i >= 0; --i) {
+        const bool refused = faulted(Step::Rename, targets[i]);
+        if (refused || std::rename(QFile::encodeName(temps[i]).constData(), QFile::encodeName(targets[i]).constData()) != 0) {
+            const QString why = refused ? faultMessage(Step::Rename) : systemError();
+            // The files that took their names were not there before.
+            for (qsizetype placed = i + 1; placed < files.size(); ++placed)
+                QFile::remove(targets[placed]);
+            discard();
+            syncFolders(targets);
+            return Result::failure(QStringLiteral("cannot rename %1 to %2: %3").arg(temps[i], targets[i], why));
+        }
+    }
+    syncFolders(targets);
+    return Result::success();
+}
+
 Result openForReading(QFile& file, const QString& name)
 {
     file.setFileName(resolvePath(name));

@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QFile;
@@ -112,6 +114,22 @@ Result removeTogether(const QStringList& names, QStringList* leftovers = nullptr
 
 // The name ending of files set aside by removeTogether.
 inline constexpr char kAsideSuffix[] = ".deleted";
+
+// A file for createTogether: its name, what writes its bytes, and its
+// permission bits (-1: as a new file gets them).
+struct NewFile {
+    QString name;
+    std::function<bool(QIODevice& out)> write;
+    int permissions = -1;
+};
+
+// Makes new files as one: each is written whole to a working copy (its
+// name + ".new") and synced first, in the order given; then they take
+// their names in the reverse order, so the first is the last to appear,
+// and one sync of the folder puts them on the disk together. Fails, making
+// none, when anything has one of the names already; after any failure
+// none of them is left.
+Result createTogether(const QList<NewFile>& files);
 
 // The steps of file operations, for tests that make one of them fail.
 enum class Step { Open, Write, Flush, Rename, Remove };

@@ -1,14 +1,36 @@
 // Wardrobe editing: the chosen item's tooltip and buttons, storing its
-// nudged position, and deleting it after the question box's yes.
+// nudged position, and deleting it after the question box's yes. A
+// deletion can be undone: it keeps the record it dropped and the item
+// table as it was.
 #include "shell/Form1.h"
 #include "toolkit/FileAccess.h"
 #include "toolkit/Platform.h"
+#include "toolkit/RewriteRecord.h"
 #include "wardrobe/ItemFormat.h"
 #include "wardrobe/ItemRewrite.h"
 
 namespace {
 QString heading(const QString& name) { return QLatin1String(ItemFormat::kHeadingPrefix) + name; }
+
+// The table is a list of headings; one that cannot be read is made again
+// from the data file instead.
+std::optional<QByteArray> readTable(const QString& table)
+{
+    QByteArray bytes;
+    if (!FileAccess::readAll(table, bytes))
+        return std::nullopt;
+    return bytes;
+}
 }  // namespace
+
+// What an item deletion changed: the item data file, as a record of the
+// lines dropped, and the item table before and after.
+struct RemovedItem {
+    QString data;
+    QString table;
+    RewriteRecord record;
+    std::optional<QByteArray> tableBefore, tableAfter;
+};
 
 // The rest of a click in the wardrobe, after the item is shown alone.
 void Form1::ChooseWardrobeItem()
@@ -59,6 +81,7 @@ void Form1::ItemRename_Change() { UpdateItem->setEnabled(true); }
 // Asks whether the chosen item is to be deleted, by its name.
 void Form1::DeleteSkirt_Click()
 {
+    askedWindow_ = TakeSnapshot();
     State.WorkMode = 1;
     const QString item = Wardrobe->List(Wardrobe->ListIndex());
     State.PictureMark = QStringLiteral("#");
@@ -72,14 +95,17 @@ void Form1::DeleteSkirt_Click()
 void Form1::DeleteItemData()
 {
     const QString doomed = State.ItemHeadLine;
-    const QString data = WardrobePath();
+    auto removed = std::make_shared<RemovedItem>();
+    removed->data = WardrobePath();
+    removed->table = ItemTablePath();
+    removed->tableBefore = readTable(removed->table);
     const FileAccess::Result rewritten =
-        !FileAccess::exists(data)
+        !FileAccess::exists(removed->data)
             ? FileAccess::Result::success()
-            : RewriteStore(data, State.BaseDir + QStringLiteral("Projects\\DummyData.txt"),
-                                         [&](QIODevice& in, QIODevice& out) {
-                                             return ItemRewrite::copyWithout(in, out, doomed);
-                                         });
+            : RewriteStore(removed->data, State.BaseDir + QStringLiteral("Projects\\DummyData.txt"),
+                           removed->record.recording([&](QIODevice& in, QIODevice& out) {
+                               return ItemRewrite::copyWithout(in, out, doomed);
+                           }));
     if (!rewritten) {
         Platform::Beep();
         ShowWarning(MsgItemNotChanged, rewritten.error);
@@ -89,4 +115,48 @@ void Form1::DeleteItemData()
     FillWardrobeList();
     BodyPic->Cls();
     DeleteSkirt->setEnabled(false);
+    if (!removed->record.changed())
+        return;
+    removed->tableAfter = readTable(removed->table);
+    KeepDeletion([this, removed] { return ReplayItemDeletion(*removed, true); },
+                 [this, removed] { return ReplayItemDeletion(*removed, false); }, askedWindow_);
+}
+
+// Puts the record back in the item data file (back), or drops it again,
+// through the same working file; then the table and the list as they were
+// on that side.
+bool Form1::ReplayItemDeletion(const RemovedItem& removed, bool back)
+{
+    bool differs = false;
+    const FileAccess::Result rewritten =
+        RewriteStore(removed.data, State.BaseDir + QStringLiteral("Projects\\DummyData.txt"),
+                     back ? removed.record.back(&differs) : removed.record.forward(&differs));
+    if (!rewritten) {
+        Platform::Beep();
+        if (differs)
+            ShowWarning(MsgChangedSince, FileAccess::resolvePath(removed.data));
+        else
+            ShowWarning(MsgItemNotChanged, rewritten.error);
+        return false;
+    }
+    PutItemTable(removed.table, back ? removed.tableBefore : removed.tableAfter);
+    FillWardrobeList();
+    BodyPic->Cls();
+    return true;
+}
+
+// The table as it was kept; made from the data file where it could not be
+// read then. Like every table, it is only an aid to finding items.
+void Form1::PutItemTable(const QString& table, const std::optional<QByteArray>& bytes)
+{
+    if (!bytes) {
+        RebuildItemTable();
+        return;
+    }
+    QByteArray now;
+    if (FileAccess::readAll(table, now) && now == *bytes)
+        return;
+    const FileAccess::Result written = FileAccess::replaceWith(table, table + QStringLiteral(".new"), *bytes);
+    if (!written)
+        Report(MsgItemTableNotSaved, written.error);
 }
