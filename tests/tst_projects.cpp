@@ -100,6 +100,9 @@ private slots:
     void projectWithoutItsBodyPicture();
     void choosingABodyPicture();
     void aBodyPictureThatFailsLeavesNothingToCreate();
+    void panelsListTheirFolderAsItIsNow_data();
+    void panelsListTheirFolderAsItIsNow();
+    void aBodyPictureCopiedInMakesAProject();
 
     // Making a new project
     void openingTheProjectPanel();
@@ -421,6 +424,85 @@ void ProjectsTest::aBodyPictureThatFailsLeavesNothingToCreate()
     QVERIFY(w.CreatProject->Enabled());
     click(w.CreatProject);
     QVERIFY(folder_->read("Projects/Mia.Project").startsWith("#BODYPIC#\r\nAnna.bmp\r\n"));
+}
+
+// Files copied into or taken out of a list's folder while the window runs
+// show when the list's panel opens again; the entry chosen before stays
+// chosen while its file is there.
+void ProjectsTest::panelsListTheirFolderAsItIsNow_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("chosen");   // before leaving the panel; empty: none
+    QTest::addColumn<QString>("added");    // into the list's folder meanwhile
+    QTest::addColumn<QString>("removed");  // from it meanwhile
+    QTest::addColumn<QString>("chosenAfter");
+
+    QTest::newRow("body picture copied in") << "GetBodyPic" << "" << "Lina.png" << "" << "";
+    QTest::newRow("body picture copied in, the choice kept")
+        << "GetBodyPic" << "Default.bmp" << "Lina.bmp" << "" << "Default.bmp";
+    QTest::newRow("chosen body picture taken out") << "GetBodyPic" << "Anna.png" << "" << "Anna.png" << "";
+    QTest::newRow("project copied in, the choice kept")
+        << "ProjectFileList" << "Anna.Project" << "Zoe.Project" << "" << "Anna.Project";
+    QTest::newRow("another project taken out, the choice kept")
+        << "ProjectFileList" << "Default.Project" << "" << "Anna.Project" << "Default.Project";
+    QTest::newRow("picture to import copied in, the choice kept")
+        << "SkirtFiles" << "One.bmp" << "Three.bmp" << "" << "One.bmp";
+    QTest::newRow("chosen picture to import taken out") << "SkirtFiles" << "One.bmp" << "" << "One.bmp" << "";
+}
+
+void ProjectsTest::panelsListTheirFolderAsItIsNow()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, chosen);
+    QFETCH(QString, added);
+    QFETCH(QString, removed);
+    QFETCH(QString, chosenAfter);
+    for (const char* picture : {"Pictures/One.bmp", "Pictures/Two.bmp"})
+        folder_->writeBitmap(picture, QSize(4, 3), qRgb(200, 30, 90));
+    start();
+    Form1& w = *window_;
+    auto* files = qobject_cast<FileListBox*>(w.control(list));
+    QWidget* panelButton = list == "SkirtFiles" ? static_cast<QWidget*>(w.AddBMPItem) : w.NewProject;
+    const QString folder = list == "SkirtFiles" ? "Pictures/" : "Projects/";
+    click(panelButton);
+    if (list == "SkirtFiles")
+        w.Harddrive->setPath(folder_->path("Pictures"));
+    if (!chosen.isEmpty())
+        clickEntry(files, chosen);
+    QStringList expected = entries(files);
+    click(w.PlaygroundOnOff);
+
+    if (!added.isEmpty())
+        folder_->writeBitmap(folder + added, QSize(4, 3), qRgb(10, 20, 30));
+    if (!removed.isEmpty())
+        folder_->remove(folder + removed);
+    click(panelButton);
+
+    if (!added.isEmpty())
+        expected.append(added);
+    expected.removeOne(removed);
+    QStringList listed = entries(files);
+    listed.sort(Qt::CaseInsensitive);
+    expected.sort(Qt::CaseInsensitive);
+    QCOMPARE(listed, expected);
+    QCOMPARE(files->List(files->ListIndex()), chosenAfter);
+}
+
+// A body picture copied into the project folder while the window runs
+// makes a new project without a restart.
+void ProjectsTest::aBodyPictureCopiedInMakesAProject()
+{
+    start();
+    Form1& w = *window_;
+    click(w.NewProject);
+    click(w.PlaygroundOnOff);
+    QVERIFY(annaBody().save(folder_->path("Projects/Lina.png"), "PNG"));
+    fillIn("Mia", "Mia", "Lina.png");
+    QVERIFY(shows(w.BodyPic, annaBody()));
+    QVERIFY(w.CreatProject->Enabled());
+    click(w.CreatProject);
+    QCOMPARE(folder_->read("Projects/Mia.Project"), projectFile("Lina.png", "Mia.Data", "Mia"));
+    QCOMPARE(w.State.CurrentProject, QStringLiteral("Mia.Project"));
 }
 
 // ---- Making a new project

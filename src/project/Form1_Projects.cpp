@@ -88,6 +88,10 @@ void Form1::NewProject_Click()
     LabelTMP->setVisible(true);
     Warnings->setLeft(230);
     Warnings->setCaption(QString());
+    // Projects and body pictures may have come or gone while the program
+    // ran; a choice whose file is still there stays.
+    ProjectFileList->RefreshKeepingChoice();
+    GetBodyPic->RefreshKeepingChoice();
     HideAllPanels();
     ShowProjectPanel();
     ProjectFileList->setVisible(true);

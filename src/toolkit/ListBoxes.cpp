@@ -156,6 +156,17 @@ void FileListBox::Refresh()
         AddItem(name);
 }
 
+void FileListBox::RefreshKeepingChoice()
+{
+    const QString chosen = List(ListIndex());
+    Refresh();
+    if (chosen.isEmpty())
+        return;
+    const QList<QListWidgetItem*> found = findItems(chosen, Qt::MatchExactly);
+    if (!found.isEmpty())
+        setListIndex(row(found.first()));
+}
+
 // ---- DirListBox
 
 namespace {

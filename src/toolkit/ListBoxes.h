@@ -63,6 +63,9 @@ public:
     void setPath(const QString& path);
     // Reads the folder again.
     void Refresh();
+    // Reads the folder again and keeps the chosen entry chosen where its
+    // file is still there, without running Click.
+    void RefreshKeepingChoice();
 
 private:
     QString pattern_ = QStringLiteral("*.*");

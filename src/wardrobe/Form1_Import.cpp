@@ -28,8 +28,10 @@ void Form1::AddBMPItem_Click()
     Warnings->setCaption(QString());
     Warnings->setLeft(230);
     DropQuestion();
+    // The folders and pictures as they are now; the picture chosen before
+    // stays chosen while its file is there, as Clothes still shows it.
     Harddrive->Refresh();
-    SkirtFiles->Refresh();
+    SkirtFiles->RefreshKeepingChoice();
     HideAllPanels();
     ShowImportPanel();
     DeleteProject->setEnabled(false);
