@@ -61,12 +61,17 @@ QString kindOf(mode_t mode)
     return QString();
 }
 
-// Opens path for reading when it is a regular file, not through a link.
-// O_NONBLOCK keeps a FIFO from holding the program until a writer comes;
-// the file itself is then read as usual. -1 with the reason on failure.
-int openRegularDescriptor(const QString& path, QString& why)
+// Opens path for reading when it is a regular file, not through a link
+// unless links follow. O_NONBLOCK keeps a FIFO from holding the program
+// until a writer comes; the file itself is then read as usual. -1 with the
+// reason on failure; notRegular tells that something else stands there.
+int openRegularDescriptor(const QString& path, QString& why, FileAccess::Links links = FileAccess::Links::Refuse,
+                          bool* notRegular = nullptr)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    const int noFollow = links == FileAccess::Links::Refuse ? O_NOFOLLOW : 0;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | noFollow | O_NONBLOCK);
+    if (notRegular)
+        *notRegular = fd < 0 && errno == ELOOP && noFollow;
     if (fd < 0) {
         why = errno == ELOOP ? QStringLiteral("not a regular file: a link") : systemError();
         return -1;
@@ -74,6 +79,8 @@ int openRegularDescriptor(const QString& path, QString& why)
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         why = QStringLiteral("not a regular file: %1").arg(kindOf(info.st_mode));
+        if (notRegular)
+            *notRegular = true;
         ::close(fd);
         return -1;
     }
@@ -552,8 +559,13 @@ Result openForReading(QFile& file, const QString& name)
     file.setFileName(resolvePath(name));
     if (faulted(Step::Open, file.fileName()))
         return Result::failure(faultMessage(Step::Open));
+    return openRegular(file, file.fileName(), Links::Refuse);
+}
+
+Result openRegular(QFile& file, const QString& path, Links links, bool* notRegular)
+{
     QString why;
-    const int fd = openRegularDescriptor(file.fileName(), why);
+    const int fd = openRegularDescriptor(path, why, links, notRegular);
     if (fd < 0)
         return Result::failure(why);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

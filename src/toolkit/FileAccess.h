@@ -51,6 +51,15 @@ bool isPlainName(const QString& value);
 // would keep the program waiting) or a link in its place is refused at once.
 Result openForReading(QFile& file, const QString& name);
 
+// Whether a read may reach its file through a link: the program's own
+// files never do; a picture the user picks may be a link to a regular file.
+enum class Links { Refuse, Follow };
+
+// Opens path (already resolved) for reading when it is a regular file, as
+// openForReading does; notRegular tells that a folder, a device, a FIFO or
+// a refused link stands there.
+Result openRegular(QFile& file, const QString& path, Links links, bool* notRegular = nullptr);
+
 // The most readAll takes: every file read whole is small (settings,
 // language, project, outfits, table), and a larger one is damage.
 inline constexpr qint64 kMaxWholeFile = 8 << 20;

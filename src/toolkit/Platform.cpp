@@ -9,11 +9,6 @@
 
 #include <limits>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 static void initArtworkResources() { Q_INIT_RESOURCE(artwork); }
 static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
@@ -129,20 +124,12 @@ LoadedPicture LoadPicture(const QString& name)
     QFile file(path);
     // A picture may be reached through a link, but it must be a regular
     // file: a FIFO named like a picture would keep the program waiting.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat info;
-    if (fd < 0)
-        return {QImage(), QString::fromLocal8Bit(std::strerror(errno))};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        LoadedPicture refused{QImage(), QStringLiteral("not a regular file")};
-        refused.notRegular = true;
+    bool notRegular = false;
+    const FileAccess::Result opened = FileAccess::openRegular(file, path, FileAccess::Links::Follow, &notRegular);
+    if (!opened) {
+        LoadedPicture refused{QImage(), opened.error};
+        refused.notRegular = notRegular;
         return refused;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {QImage(), file.errorString()};
     }
 
     const QByteArray head = file.peek(34);
