@@ -312,6 +312,7 @@ public:
         MsgChangedSince = 120,
         MsgProjectNameTaken = 121,
         MsgProjectNotBack = 122,
+        MsgTrashCopyLeft = 123,
     };
 
 protected:
