@@ -243,6 +243,8 @@ private slots:
     void deletionsComeBackByteForByte();
     void undoThatCannotBeDoneChangesNothing_data();
     void undoThatCannotBeDoneChangesNothing();
+    void outfitDeletionSaysWhichOutfit_data();
+    void outfitDeletionSaysWhichOutfit();
 };
 
 void UndoTest::undoAndRedoWalkTheWornListEdits()
@@ -570,6 +572,46 @@ void UndoTest::undoThatCannotBeDoneChangesNothing()
         QVERIFY(snapshot(folder.path()) != files);
         QCOMPARE(w.undoStack()->index(), redo ? index + 1 : index - 1);
     }
+}
+
+void UndoTest::outfitDeletionSaysWhichOutfit_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("English") << false << "Outfit \"Beach\" was deleted. Ctrl+Z brings it back.";
+    QTest::newRow("German") << true << QString::fromUtf8("Outfit \"Beach\" wurde gel\u00f6scht. Strg+Z holt es zur\u00fcck.");
+}
+
+// Deleting an outfit asks nothing and takes the worn items off, as always,
+// and says which outfit went and how to bring it back; once it is back,
+// the message goes.
+void UndoTest::outfitDeletionSaysWhichOutfit()
+{
+    QFETCH(bool, german);
+    QFETCH(QString, said);
+    DataFolderFixture folder;
+    auto window = startWindow(folder);
+    QVERIFY(window);
+    Form1& w = *window;
+    if (german)
+        click(w.German);
+    const QImage bare = w.BodyPic->surface().copy();
+    clickEntry(w.OutfitList, "Beach");
+    QCOMPARE(w.Dressed->ListCount(), 2);
+    folder.resetBeeps();
+
+    deleteChosen(w, "outfit");
+    QVERIFY(!w.AskMe->Visible());
+    QCOMPARE(folder.beeps(), 0);
+    QCOMPARE(w.Dressed->ListCount(), 0);
+    QCOMPARE(w.BodyPic->surface(), bare);
+    QCOMPARE(w.Warnings->Caption(), said);
+    QVERIFY(w.Warnings->isVisible());
+    undoKey(w);
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.Dressed->ListCount(), 2);
+    redoKey(w, 0);
+    QCOMPARE(w.Warnings->Caption(), said);
 }
 
 QTEST_MAIN(UndoTest)

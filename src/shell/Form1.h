@@ -374,7 +374,8 @@ private:
 
     // dressing/Form1_Outfits.cpp
     QString OutfitFileName() const;
-    bool ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working);
+    bool ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working,
+                              const QString& name);
 
     // wardrobe/Form1_Editing.cpp
     void ChooseWardrobeItem();
