@@ -38,6 +38,12 @@ static void chooseAnna(Form1& w)
     clickEntry(w.ProjectFileList, "Anna.Project");
 }
 
+static void addAnnaAndTrash(const DataFolderFixture& folder)
+{
+    addAnna(folder);
+    folder.makeTrash();
+}
+
 // The keys reach the window's shortcuts only while it is the active
 // window, and go to the window, not to a text box's own undo.
 static void pressOnWindow(Form1& w, Qt::KeyboardModifiers modifiers)
@@ -134,15 +140,21 @@ const QList<Action>& actions()
          .act = [](Form1& w) { click(w.SayYes); },
          .retry = [](Form1& w) { clickEntry(w.ProjectFileList, "Anna.Project"); click(w.DeleteProject); click(w.SayYes); },
          .together = kAnnaFiles},
+        {.name = "project delete to the trash",
+         .lay = addAnnaAndTrash,
+         .prepare = [](Form1& w) { chooseAnna(w); click(w.DeleteProject); },
+         .act = [](Form1& w) { click(w.SayYes); },
+         .retry = [](Form1& w) { clickEntry(w.ProjectFileList, "Anna.Project"); click(w.DeleteProject); click(w.SayYes); },
+         .together = kAnnaFiles},
         {.name = "item delete undone", .prepare = deleteSunHat, .act = undo},
         {.name = "item delete redone", .prepare = [](Form1& w) { deleteSunHat(w); undo(w); }, .act = redo},
         {.name = "outfit delete undone",
          .lay = addOutfits,
          .prepare = [](Form1& w) { dressingPanel(w); clickEntry(w.OutfitList, "Holiday"); click(w.DeleteOutfit); },
          .act = undo},
-        {.name = "project delete undone", .lay = addAnna, .prepare = deleteAnna, .act = undo, .together = kAnnaFiles},
+        {.name = "project delete undone", .lay = addAnnaAndTrash, .prepare = deleteAnna, .act = undo, .together = kAnnaFiles},
         {.name = "project delete redone",
-         .lay = addAnna,
+         .lay = addAnnaAndTrash,
          .prepare = [](Form1& w) { deleteAnna(w); undo(w); },
          .act = redo,
          .together = kAnnaFiles},

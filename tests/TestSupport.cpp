@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <tuple>
+
 QByteArray crlfLines(const QStringList& lines)
 {
     QByteArray bytes;
@@ -73,10 +75,17 @@ void clickEntry(QListWidget* list, const QString& text)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
-DataFolderFixture::DataFolderFixture() : previous_(QDir::currentPath())
+DataFolderFixture::DataFolderFixture()
+    : previous_(QDir::currentPath()),
+      previousHome_(qgetenv("HOME")),
+      previousDataHome_(qgetenv("XDG_DATA_HOME")),
+      hadHome_(qEnvironmentVariableIsSet("HOME")),
+      hadDataHome_(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
 {
     Platform::initResources();
-    valid_ = dir_.isValid() &&
+    qputenv("HOME", QFile::encodeName(home_.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(".local/share")));
+    valid_ = dir_.isValid() && home_.isValid() &&
              DataFolder::fillDefaults(dir_.path(), QStringLiteral("Tavolin_ENG.txt")).ok &&
              QDir::setCurrent(dir_.path());
     Platform::setBeepHook([this] { ++beeps_; });
@@ -86,6 +95,26 @@ DataFolderFixture::~DataFolderFixture()
 {
     Platform::setBeepHook({});
     QDir::setCurrent(previous_);
+    for (const auto& [name, had, value] : {std::tuple{"HOME", hadHome_, previousHome_},
+                                           std::tuple{"XDG_DATA_HOME", hadDataHome_, previousDataHome_}}) {
+        if (had)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+}
+
+QString DataFolderFixture::makeTrash() const
+{
+    QDir().mkpath(home_.filePath(".local/share"));
+    return trashPath();
+}
+
+QString DataFolderFixture::trashPath() const { return home_.filePath(".local/share/Trash"); }
+
+QStringList DataFolderFixture::trashed(const char* part) const
+{
+    return QDir(trashPath() + QLatin1Char('/') + QLatin1String(part)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 QString DataFolderFixture::path(const QString& relative) const

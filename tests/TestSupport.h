@@ -31,7 +31,9 @@ void clickEntry(QListWidget* list, const QString& text);
 
 // A fresh data folder in a temporary folder, laid out as a new user's data
 // folder (the defaults built into the program) and made the working folder
-// for the life of the fixture. Beeps and event pumps are counted.
+// for the life of the fixture. Beeps and event pumps are counted. HOME and
+// XDG_DATA_HOME name a home folder of the fixture's own, so that nothing
+// reaches the real user's trash; it has no trash until makeTrash().
 class DataFolderFixture {
 public:
     DataFolderFixture();
@@ -52,12 +54,23 @@ public:
     // A window started on this folder.
     std::unique_ptr<Form1> start() const;
 
+    // Gives the fixture's home a desktop trash (its folder; the trash itself
+    // is made on the first deletion) and returns the trash's path.
+    QString makeTrash() const;
+    // The trash's path, and the names of what it holds in "files" and in
+    // "info".
+    QString trashPath() const;
+    QStringList trashed(const char* part) const;
+
     int beeps() const { return beeps_; }
     void resetBeeps() { beeps_ = 0; }
 
 private:
     QTemporaryDir dir_;
+    QTemporaryDir home_;
     QString previous_;
+    QByteArray previousHome_, previousDataHome_;
+    bool hadHome_ = false, hadDataHome_ = false;
     bool valid_ = false;
     int beeps_ = 0;
 };

@@ -8,6 +8,7 @@
 #include "toolkit/FileAccess.h"
 
 #include <QUndoStack>
+#include <QUrl>
 #include <QtTest>
 
 #include <functional>
@@ -192,6 +193,33 @@ void deleteChosen(Form1& w, const QString& kind)
 
 const QStringList kAnnaNames = {"Anna.Data", "Anna.Outfit", "Anna.Project", "Anna.Table"};
 
+// After a deletion the trash holds Anna's four files as they were, each
+// with its note of where it came from; otherwise nothing.
+void checkTrash(const DataFolderFixture& folder, const Snapshot& before, bool deleted)
+{
+    if (!deleted) {
+        QCOMPARE(folder.trashed("files"), QStringList());
+        QCOMPARE(folder.trashed("info"), QStringList());
+        return;
+    }
+    QCOMPARE(folder.trashed("files"), kAnnaNames);
+    QStringList notes;
+    for (const QString& name : kAnnaNames) {
+        notes << name + ".trashinfo";
+        QFile file(folder.trashPath() + "/files/" + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll() == before.value("Projects/" + name), qPrintable(name));
+        QFile note(folder.trashPath() + "/info/" + name + ".trashinfo");
+        QVERIFY(note.open(QIODevice::ReadOnly));
+        const QByteArray text = note.readAll();
+        QVERIFY2(text.startsWith("[Trash Info]\n"), text.constData());
+        const QByteArray origin = QUrl::toPercentEncoding(QDir::current().absoluteFilePath("Projects/" + name), "/");
+        QVERIFY2(text.contains("\nPath=" + origin + "\n"), text.constData());
+        QVERIFY2(text.contains("\nDeletionDate="), text.constData());
+    }
+    QCOMPARE(folder.trashed("info"), notes);
+}
+
 // A message of the window, with the project's name in it.
 QString warningText(const Form1& w, int number)
 {
@@ -215,6 +243,8 @@ private slots:
     void deletionsComeBackByteForByte();
     void undoThatCannotBeDoneChangesNothing_data();
     void undoThatCannotBeDoneChangesNothing();
+    void outfitDeletionSaysWhichOutfit_data();
+    void outfitDeletionSaysWhichOutfit();
 };
 
 void UndoTest::undoAndRedoWalkTheWornListEdits()
@@ -394,18 +424,24 @@ void UndoTest::undoneNudgeCanBeMadeAgain()
 void UndoTest::deletionsComeBackByteForByte_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("item") << "item";
-    QTest::newRow("outfit") << "outfit";
-    QTest::newRow("project") << "project";
+    QTest::addColumn<bool>("trash");  // the desktop has a trash
+    QTest::newRow("item") << "item" << false;
+    QTest::newRow("outfit") << "outfit" << false;
+    QTest::newRow("project, to the trash") << "project" << true;
+    QTest::newRow("project, without a trash") << "project" << false;
 }
 
 // Undo and redo, twice each, over one deletion: the files, the lists and
-// the window as before and as after it.
+// the window as before and as after it, and a project's files in the
+// trash while it is deleted.
 void UndoTest::deletionsComeBackByteForByte()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, trash);
     DataFolderFixture folder;
     FileActions::addAnna(folder);
+    if (trash)
+        folder.makeTrash();
     auto window = startWindow(folder);
     QVERIFY(window);
     Form1& w = *window;
@@ -422,11 +458,16 @@ void UndoTest::deletionsComeBackByteForByte()
     QVERIFY(listsDeleted != lists);
     QCOMPARE(w.undoStack()->count(), 1);
     if (kind == "project") {
+        // Gone from the data folder, and nothing of the trash there.
         Snapshot expected = files;
         for (const QString& name : kAnnaNames)
             expected.remove("Projects/" + name);
         expected["Tavolin.ini"] = deleted.value("Tavolin.ini");
         QVERIFY(deleted == expected);
+        if (trash)
+            checkTrash(folder, files, true);
+        else
+            QVERIFY(!QFileInfo::exists(folder.trashPath()));
     }
 
     for (int round = 0; round < 2; ++round) {
@@ -434,10 +475,14 @@ void UndoTest::deletionsComeBackByteForByte()
         QVERIFY(snapshot(folder.path()) == files);
         QCOMPARE(listsOf(w), lists);
         COMPARE_LOOK(lookOf(w), look, QStringLiteral("undo %1").arg(round + 1));
+        if (trash)
+            checkTrash(folder, files, false);
         redoKey(w, round);
         QVERIFY(snapshot(folder.path()) == deleted);
         QCOMPARE(listsOf(w), listsDeleted);
         COMPARE_LOOK(lookOf(w), lookDeleted, QStringLiteral("redo %1").arg(round + 1));
+        if (trash)
+            checkTrash(folder, files, true);
     }
     QCOMPARE(w.undoStack()->count(), 1);
 }
@@ -447,24 +492,29 @@ void UndoTest::undoThatCannotBeDoneChangesNothing_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("redo");       // the key refused is the redo after an undo
     QTest::addColumn<QString>("changed");  // a file changed since, in the data folder
+    QTest::addColumn<bool>("fromTrash");  // the project put back from the trash by hand
     QTest::addColumn<bool>("diskFull");   // every rename fails, until the disk has room again
     QTest::addColumn<int>("message");
 
     QTest::newRow("item, its data file changed since")
-        << "item" << false << "Projects/Default.Data" << false << int(Form1::MsgChangedSince);
+        << "item" << false << "Projects/Default.Data" << false << false << int(Form1::MsgChangedSince);
     QTest::newRow("outfit, the outfit file changed since")
-        << "outfit" << false << "Projects/Default.Outfit" << false << int(Form1::MsgChangedSince);
+        << "outfit" << false << "Projects/Default.Outfit" << false << false << int(Form1::MsgChangedSince);
     QTest::newRow("project, its name taken again, in other letters")
-        << "project" << false << "Projects/anna.PROJECT" << false << int(Form1::MsgProjectNameTaken);
-    QTest::newRow("item, the disk full") << "item" << false << QString() << true << int(Form1::MsgItemNotChanged);
-    QTest::newRow("outfit, the disk full") << "outfit" << false << QString() << true << int(Form1::MsgOutfitsNotSaved);
-    QTest::newRow("project, the disk full") << "project" << false << QString() << true << int(Form1::MsgProjectNotBack);
+        << "project" << false << "Projects/anna.PROJECT" << false << false << int(Form1::MsgProjectNameTaken);
+    QTest::newRow("project, put back from the trash by hand")
+        << "project" << false << QString() << true << false << int(Form1::MsgProjectNameTaken);
+    QTest::newRow("item, the disk full") << "item" << false << QString() << false << true << int(Form1::MsgItemNotChanged);
+    QTest::newRow("outfit, the disk full")
+        << "outfit" << false << QString() << false << true << int(Form1::MsgOutfitsNotSaved);
+    QTest::newRow("project, the disk full")
+        << "project" << false << QString() << false << true << int(Form1::MsgProjectNotBack);
     QTest::newRow("redo of an item, its data file changed since the undo")
-        << "item" << true << "Projects/Default.Data" << false << int(Form1::MsgChangedSince);
+        << "item" << true << "Projects/Default.Data" << false << false << int(Form1::MsgChangedSince);
     QTest::newRow("redo of a project, a file changed since the undo")
-        << "project" << true << "Projects/Anna.Data" << false << int(Form1::MsgChangedSince);
+        << "project" << true << "Projects/Anna.Data" << false << false << int(Form1::MsgChangedSince);
     QTest::newRow("redo of an outfit, the disk full")
-        << "outfit" << true << QString() << true << int(Form1::MsgOutfitsNotSaved);
+        << "outfit" << true << QString() << false << true << int(Form1::MsgOutfitsNotSaved);
 }
 
 // A refused undo or redo says why, changes no file, leaves the history
@@ -474,10 +524,12 @@ void UndoTest::undoThatCannotBeDoneChangesNothing()
     QFETCH(QString, kind);
     QFETCH(bool, redo);
     QFETCH(QString, changed);
+    QFETCH(bool, fromTrash);
     QFETCH(bool, diskFull);
     QFETCH(int, message);
     DataFolderFixture folder;
     FileActions::addAnna(folder);
+    folder.makeTrash();
     auto window = startWindow(folder);
     QVERIFY(window);
     Form1& w = *window;
@@ -493,6 +545,10 @@ void UndoTest::undoThatCannotBeDoneChangesNothing()
         else
             bytes.back() = '#';
         folder.write(changed, bytes);
+    }
+    for (const QString& name : fromTrash ? kAnnaNames : QStringList()) {
+        QVERIFY(QFile::rename(folder.trashPath() + "/files/" + name, folder.path("Projects/" + name)));
+        QVERIFY(QFile::remove(folder.trashPath() + "/info/" + name + ".trashinfo"));
     }
     if (diskFull)
         FileAccess::setFaultHook([](FileAccess::Step step, const QString&) { return step == FileAccess::Step::Rename; });
@@ -516,6 +572,46 @@ void UndoTest::undoThatCannotBeDoneChangesNothing()
         QVERIFY(snapshot(folder.path()) != files);
         QCOMPARE(w.undoStack()->index(), redo ? index + 1 : index - 1);
     }
+}
+
+void UndoTest::outfitDeletionSaysWhichOutfit_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("English") << false << "Outfit \"Beach\" was deleted. Ctrl+Z brings it back.";
+    QTest::newRow("German") << true << QString::fromUtf8("Outfit \"Beach\" wurde gel\u00f6scht. Strg+Z holt es zur\u00fcck.");
+}
+
+// Deleting an outfit asks nothing and takes the worn items off, as always,
+// and says which outfit went and how to bring it back; once it is back,
+// the message goes.
+void UndoTest::outfitDeletionSaysWhichOutfit()
+{
+    QFETCH(bool, german);
+    QFETCH(QString, said);
+    DataFolderFixture folder;
+    auto window = startWindow(folder);
+    QVERIFY(window);
+    Form1& w = *window;
+    if (german)
+        click(w.German);
+    const QImage bare = w.BodyPic->surface().copy();
+    clickEntry(w.OutfitList, "Beach");
+    QCOMPARE(w.Dressed->ListCount(), 2);
+    folder.resetBeeps();
+
+    deleteChosen(w, "outfit");
+    QVERIFY(!w.AskMe->Visible());
+    QCOMPARE(folder.beeps(), 0);
+    QCOMPARE(w.Dressed->ListCount(), 0);
+    QCOMPARE(w.BodyPic->surface(), bare);
+    QCOMPARE(w.Warnings->Caption(), said);
+    QVERIFY(w.Warnings->isVisible());
+    undoKey(w);
+    QCOMPARE(w.Warnings->Caption(), QString());
+    QCOMPARE(w.Dressed->ListCount(), 2);
+    redoKey(w, 0);
+    QCOMPARE(w.Warnings->Caption(), said);
 }
 
 QTEST_MAIN(UndoTest)

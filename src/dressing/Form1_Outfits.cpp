@@ -116,9 +116,10 @@ void Form1::OutfitList_Click()
 void Form1::DeleteOutfit_Click()
 {
     const WindowSnapshot before = TakeSnapshot();
+    const QString name = OutfitList->List(OutfitList->ListIndex());
     // With nothing selected the heading is the bare prefix, which no saved
     // outfit has.
-    const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + OutfitList->List(OutfitList->ListIndex());
+    const QString heading = QLatin1String(OutfitFile::kHeadingPrefix) + name;
     const QString file = OutfitFileName();
     const QString working = State.BaseDir + QStringLiteral("Projects\\") + State.ProjectBaseName + QStringLiteral(".txt");
     auto record = std::make_shared<RewriteRecord>();
@@ -140,13 +141,15 @@ void Form1::DeleteOutfit_Click()
     DeleteOutfit->setEnabled(false);
     if (!record->changed())
         return;
-    KeepDeletion([=, this] { return ReplayOutfitDeletion(*record, true, file, working); },
-                 [=, this] { return ReplayOutfitDeletion(*record, false, file, working); }, before);
+    ShowNamedWarning(MsgOutfitDeleted, name);
+    KeepDeletion([=, this] { return ReplayOutfitDeletion(*record, true, file, working, name); },
+                 [=, this] { return ReplayOutfitDeletion(*record, false, file, working, name); }, before);
 }
 
 // Puts the outfit back in the outfit file (back), or drops it again,
 // through the same working file, and lists the outfits of that side.
-bool Form1::ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working)
+bool Form1::ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working,
+                                 const QString& name)
 {
     bool differs = false;
     const FileAccess::Result rewritten =
@@ -160,6 +163,13 @@ bool Form1::ReplayOutfitDeletion(const RewriteRecord& record, bool back, const Q
         return false;
     }
     FillOutfitList();
+    // The message that the outfit went is out of date once it is back.
+    if (back) {
+        Warnings->setCaption(QString());
+        Warnings->setToolTipText(QString());
+    } else {
+        ShowNamedWarning(MsgOutfitDeleted, name);
+    }
     return true;
 }
 

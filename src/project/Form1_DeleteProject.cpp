@@ -1,7 +1,9 @@
 // Deleting the current project after the question box's yes; the default
-// project takes its place and can itself never be deleted. The deletion
-// can be undone: the window keeps the four files open, so their bytes stay
-// readable after their names went, and writes them back on Ctrl+Z.
+// project takes its place and can itself never be deleted. The project's
+// files go to the desktop's trash where there is one, so that the file
+// manager can put them back later; and the deletion can be undone: the
+// window keeps the four files open, so their bytes stay readable wherever
+// their names went, and writes them back on Ctrl+Z.
 #include "project/ProjectFile.h"
 #include "shell/Form1.h"
 #include "toolkit/FileAccess.h"
@@ -58,11 +60,12 @@ int permissionsOf(const QFile& kept)
 
 // What a project deletion removed: the project file's name, its four files
 // (the project file first), each kept open as it was (null where it was
-// missing), and the project panel around it.
+// missing), where the trash holds them, and the project panel around it.
 struct RemovedProject {
     QString project;
     QStringList files;
     std::vector<std::unique_ptr<QFile>> kept;
+    QStringList trashed;
     Form1::ProjectView before, after;
 };
 
@@ -132,12 +135,15 @@ bool Form1::KeepProjectFiles(RemovedProject& removed)
 }
 
 // The project file and its item data, outfit and item table files go
-// together or not at all; the body picture stays. A file already missing
-// is passed over.
+// together or not at all, to the trash where there is one; the body
+// picture stays. A file already missing is passed over.
 bool Form1::RemoveProjectFiles(RemovedProject& removed)
 {
+    removed.trashed.clear();
     QStringList leftovers;
-    const FileAccess::Result gone = FileAccess::removeTogether(removed.files, &leftovers);
+    FileAccess::Result gone = FileAccess::moveToTrash(removed.files, &removed.trashed);
+    if (!gone)
+        gone = FileAccess::removeTogether(removed.files, &leftovers);
     if (!gone) {
         Platform::Beep();
         ShowWarning(MsgProjectNotDeleted, gone.error);
@@ -164,8 +170,8 @@ void Form1::ShowDefaultProject()
 
 // Writes the kept files back under their names, all together, and makes
 // the project current again as it was. Nothing is written over: where a
-// file of one of the names is there again (the project made anew), the
-// project does not come back.
+// file of one of the names is there again (the project made anew, or put
+// back from the trash), the project does not come back.
 bool Form1::BringProjectBack(RemovedProject& removed)
 {
     const QString name = ProjectFile::baseName(removed.project);
@@ -187,6 +193,11 @@ bool Form1::BringProjectBack(RemovedProject& removed)
         ShowNamedWarning(MsgProjectNotBack, name, written.error);
         return false;
     }
+    // The copies in the trash would only offer the project a second time.
+    const FileAccess::Result cleared = FileAccess::removeFromTrash(removed.trashed);
+    removed.trashed.clear();
+    if (!cleared)
+        ShowNamedWarning(MsgTrashCopyLeft, name, cleared.error);
     State.IniKey = QStringLiteral("#CURRENT_PROJECT#");
     State.IniValue = removed.project;
     WriteIniValue();

@@ -316,6 +316,7 @@ public:
         MsgChangedSince = 120,
         MsgProjectNameTaken = 121,
         MsgProjectNotBack = 122,
+        MsgTrashCopyLeft = 123,
     };
 
 protected:
@@ -387,7 +388,8 @@ private:
 
     // dressing/Form1_Outfits.cpp
     QString OutfitFileName() const;
-    bool ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working);
+    bool ReplayOutfitDeletion(const RewriteRecord& record, bool back, const QString& file, const QString& working,
+                              const QString& name);
 
     // wardrobe/Form1_Editing.cpp
     void ChooseWardrobeItem();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -551,6 +552,114 @@ Result createTogether(const QList<NewFile>& files)
         }
     }
     syncFolders(targets);
+    return Result::success();
+}
+
+namespace {
+
+// Qt 6.4 puts a file it cannot trash in the user's trash into "files" of
+// the current folder, the data folder here. So the trash of the user's data
+// folder must be there, or be one that can be made: only then is a file
+// moved to a trash.
+bool userTrashUsable()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QFileInfo folder(data);
+    if (data.isEmpty() || !folder.isAbsolute() || !folder.isDir())
+        return false;
+    const QFileInfo trash(QDir(data).filePath(QStringLiteral("Trash")));
+    if (!trash.exists())
+        return folder.isWritable();
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    return trash.isDir() && (trash.permissions() & owner) == owner;
+}
+
+// The trash's note on a file it holds: "info/NAME.trashinfo" beside the
+// trash's "files/NAME".
+QString trashNoteOf(const QString& inTrash)
+{
+    const QFileInfo file(inTrash);
+    QDir trash(file.absolutePath());
+    trash.cdUp();
+    return trash.filePath(QStringLiteral("info/") + file.fileName() + QStringLiteral(".trashinfo"));
+}
+
+// Puts the bytes of a file written by someone else on the disk.
+void syncFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::fsync(fd) == 0)
+        madeDurable(Durable::FileBytes, path);
+    ::close(fd);
+}
+
+// Empty when path is in the trash now (where: inTrash), else why not.
+QString trashOne(const QString& path, QString& inTrash)
+{
+    if (faulted(Step::Rename, path))
+        return faultMessage(Step::Rename);
+    QFile file(path);
+    if (!file.moveToTrash())
+        return file.errorString().isEmpty() ? QStringLiteral("the trash refused it") : file.errorString();
+    inTrash = file.fileName();
+    // A relative place is Qt's fallback of the current folder: no trash.
+    return QFileInfo(inTrash).isAbsolute() ? QString() : QStringLiteral("there is no trash to take it");
+}
+
+// Takes files moved to the trash back to where they were.
+void takeBackFromTrash(const QList<QPair<QString, QString>>& moved)
+{
+    for (auto entry = moved.crbegin(); entry != moved.crend(); ++entry) {
+        std::rename(QFile::encodeName(entry->second).constData(), QFile::encodeName(entry->first).constData());
+        QFile::remove(trashNoteOf(entry->second));
+    }
+}
+
+}  // namespace
+
+Result moveToTrash(const QStringList& names, QStringList* trashed)
+{
+    if (!userTrashUsable())
+        return Result::failure(QStringLiteral("there is no trash"));
+    QList<QPair<QString, QString>> moved;  // original path, path in the trash
+    for (const QString& name : names) {
+        const QString path = resolvePath(name);
+        if (!QFileInfo::exists(path))
+            continue;
+        QString inTrash;
+        const QString refused = trashOne(path, inTrash);
+        if (!inTrash.isEmpty())
+            moved.append({path, inTrash});
+        if (!refused.isEmpty()) {
+            takeBackFromTrash(moved);
+            syncFolders({path});
+            return Result::failure(QStringLiteral("cannot move %1 to the trash: %2").arg(path, refused));
+        }
+    }
+    QStringList places;
+    for (const auto& [original, inTrash] : moved) {
+        places << original << inTrash << trashNoteOf(inTrash);
+        syncFile(trashNoteOf(inTrash));
+        if (trashed)
+            trashed->append(inTrash);
+    }
+    syncFolders(places);
+    return Result::success();
+}
+
+Result removeFromTrash(const QStringList& trashed)
+{
+    for (const QString& inTrash : trashed) {
+        for (const QString& path : {inTrash, trashNoteOf(inTrash)}) {
+            if (!isThere(path))
+                continue;
+            const Result removed = remove(path);
+            if (!removed)
+                return Result::failure(QStringLiteral("%1: %2").arg(path, removed.error));
+        }
+    }
     return Result::success();
 }
 

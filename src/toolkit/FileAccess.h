@@ -140,6 +140,20 @@ struct NewFile {
 // none of them is left.
 Result createTogether(const QList<NewFile>& files);
 
+// Moves files to the desktop's trash as one, so that the file manager can
+// put them back: each goes there with the trash's note of where it came
+// from. After a failed move the files moved so far come back and none is
+// left in the trash; where there is no trash, nothing is moved and this
+// fails. Files that do not exist are passed over. trashed gets where each
+// file went, in the order of names. The folders the files left are
+// synced, and so are the trash's folders and notes.
+Result moveToTrash(const QStringList& names, QStringList* trashed);
+
+// Deletes files moved to the trash by moveToTrash, with their notes there:
+// the copies of files that were put back in their place. A file that is no
+// longer in the trash is passed over.
+Result removeFromTrash(const QStringList& trashed);
+
 // The steps of file operations, for tests that make one of them fail.
 enum class Step { Open, Write, Flush, Rename, Remove };
 
