@@ -103,5 +103,35 @@ int main(int argc, char* argv[])
         QTest::mouseRelease(w.BodyPic, Qt::LeftButton, {}, QPoint(95, 150));
         ok &= shoot(w, out + "/import_key_colour" + suffix + ".png");
     }
+    // The message line over the outfit list and the question box, in both
+    // languages, at scale 1.
+    for (const bool german : {false, true}) {
+        if (!suffix.isEmpty())
+            break;
+        const QString language = german ? QStringLiteral("_de") : QString();
+        auto window = folder.start();
+        Form1& w = *window;
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            return 1;
+        click(german ? static_cast<QWidget*>(w.German) : w.English);
+        click(w.LetsGo);
+        for (const char* outfit : {"Sunday", "Garden party"}) {
+            clickEntry(w.Wardrobe, "Sun hat");
+            click(w.DressItem);
+            w.NameOfOutfit->setText(QString::fromLatin1(outfit));
+            click(w.SaveOutfit);
+        }
+        click(w.SaveOutfit);  // without a name
+        ok &= shoot(w, out + "/message_outfit_name" + language + ".png");
+        clickEntry(w.OutfitList, "Sunday");
+        click(w.DeleteOutfit);
+        ok &= shoot(w, out + "/message_outfit_deleted" + language + ".png");
+        click(w.AddBMPItem);
+        clickEntry(w.Wardrobe, "Striped top");
+        click(w.DeleteSkirt);
+        ok &= shoot(w, out + "/question" + language + ".png");
+        click(w.SayNo);
+    }
     return ok ? 0 : 1;
 }

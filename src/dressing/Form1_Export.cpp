@@ -59,10 +59,14 @@ void Form1::SaveFigure()
 }
 
 // Says where the figure went: text 106 with the file in place of "#FILE#",
-// and the file again as the tooltip, for a path too long for the line.
+// free to wrap after each folder and shortened in its middle where the line
+// is still too narrow for it, and the file whole as the tooltip.
 void Form1::ShowFigureSaved(const QString& file)
 {
-    Warnings->setCaption(AddedText(MsgFigureSaved).replace(QLatin1String("#FILE#"), file));
+    QString wrappable = file;
+    wrappable.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+    Warnings->setCaption(Warnings->fittedCaption(AddedText(MsgFigureSaved), QStringLiteral("#FILE#"), wrappable,
+                                                 Qt::ElideMiddle));
     Warnings->setToolTipText(file);
 }
 

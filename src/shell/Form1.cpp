@@ -29,6 +29,9 @@ Form1::Form1(Start start, QWidget* parent) : QWidget(parent)
 
     BuildControls();
     BindControls();
+    // A message lands on lists and buttons at some of its places (the
+    // outfit list, for one, at 300): it lies above them while it shows.
+    Warnings->setBackdrop(background_);
     ConnectUndo();
     ConnectHandlers();
     ConnectKeys();
@@ -56,8 +59,16 @@ void Form1::ShowWarning(int textNumber, const QString& detail)
     Warnings->setToolTipText(detail);
 }
 
+// A name too long for the line is shortened there; the tooltip then
+// carries the message whole.
 void Form1::ShowNamedWarning(int textNumber, const QString& name, const QString& detail)
 {
     ShowWarning(textNumber, detail);
-    Warnings->setCaption(Warnings->Caption().replace(QLatin1String("#NAME#"), name));
+    const QString text = Warnings->Caption();
+    const QString whole = QString(text).replace(QLatin1String("#NAME#"), name);
+    const QString fitted = Warnings->fittedCaption(text, QStringLiteral("#NAME#"), name, Qt::ElideRight);
+    Warnings->setCaption(fitted);
+    if (fitted != whole)
+        Warnings->setToolTipText(detail.isEmpty() ? whole : whole + QLatin1Char('\n') + detail);
 }
+

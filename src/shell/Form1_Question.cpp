@@ -25,12 +25,17 @@ bool takesInput(const QWidget* control)
 }  // namespace
 
 // Shows the question of text textNumber, naming what it would delete in
-// place of "#NAME#" (a text without it is shown whole). No is the answer
-// the keyboard is on: it changes nothing.
+// place of "#NAME#" (a text without it is shown whole; a name too long for
+// the box is shortened there and given whole in the tooltip). No is the
+// answer the keyboard is on: it changes nothing.
 void Form1::AskQuestion(int textNumber, const QString& name)
 {
     HoldWindowForQuestion();
-    QuestionIs->setCaption(QString(State.Texts[textNumber]).replace(QLatin1String("#NAME#"), name));
+    const QString text = State.Texts[textNumber];
+    const QString whole = QString(text).replace(QLatin1String("#NAME#"), name);
+    const QString fitted = QuestionIs->fittedCaption(text, QStringLiteral("#NAME#"), name, Qt::ElideRight);
+    QuestionIs->setCaption(fitted);
+    QuestionIs->setToolTipText(fitted == whole ? QString() : whole);
     SayYes->setEnabled(true);
     SayNo->setEnabled(true);
     AskMe->setVisible(true);

@@ -91,9 +91,31 @@ public:
     int ForeColor() const { return foreColour_; }
     void setForeColor(int colour);
 
+    // text with value in place of placeholder, the value shortened with an
+    // ellipsis (where mode says) as far as the whole caption needs to fit
+    // the label.
+    QString fittedCaption(QString text, const QString& placeholder, const QString& value,
+                          Qt::TextElideMode mode) const;
+
+    // Lets the label lie above the controls beside it while it has a
+    // caption, for a message that has to be read whatever it lands on: the
+    // backdrop (the window's background, in the parent's coordinates) is
+    // drawn behind its lines, so nothing beneath shows through them. Only
+    // its lines take the mouse; the rest of its room, and the whole label
+    // without a caption, let clicks through to the controls beneath.
+    void setBackdrop(const QImage& backdrop);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void liftOverControls();
+    QRegion linesRegion() const;
+
     QString caption_;
     int foreColour_ = 0;
+    QImage backdrop_;
 };
 
 // A command button whose face is a picture, with an optional pressed face

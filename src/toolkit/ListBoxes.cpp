@@ -4,10 +4,12 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -107,6 +109,21 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     QListWidget::keyPressEvent(event);
     if (ListIndex() != before && ListIndex() >= 0)
         emit Click();
+}
+
+bool ListBox::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const QListWidgetItem* entry = itemAt(help->pos())) {
+            const QRect room = visualItemRect(entry);
+            if (fontMetrics().horizontalAdvance(entry->text()) > viewport()->width() - room.left()) {
+                QToolTip::showText(help->globalPos(), entry->text(), viewport(), room);
+                return true;
+            }
+        }
+    }
+    return Control<QListWidget>::viewportEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
