@@ -249,6 +249,7 @@ void ReadableTest::everyMessageCanBeRead_data()
     } places[] = {
         {"welcome, a start-up problem", welcome, 230, 372},
         {"dressing", dressing, 430, 448},
+        {"dressing, help", dressingWithHelp, 430, 448},
         {"dressing, outfit refused", outfits, 300, 448},
         {"new project", newProject, 230, 448},
         {"import", import, 230, 448},

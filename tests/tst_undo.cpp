@@ -579,7 +579,7 @@ void UndoTest::outfitDeletionSaysWhichOutfit_data()
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("said");
     QTest::newRow("English") << false << "Outfit \"Beach\" was deleted. Ctrl+Z brings it back.";
-    QTest::newRow("German") << true << QString::fromUtf8("Outfit \"Beach\" wurde gel\u00f6scht. Strg+Z holt es zur\u00fcck.");
+    QTest::newRow("German") << true << QString::fromUtf8("Outfit \"Beach\" gel\u00f6scht. Strg+Z holt es zur\u00fcck.");
 }
 
 // Deleting an outfit asks nothing and takes the worn items off, as always,

@@ -122,13 +122,16 @@ int main(int argc, char* argv[])
             w.NameOfOutfit->setText(QString::fromLatin1(outfit));
             click(w.SaveOutfit);
         }
-        click(w.SaveOutfit);  // without a name
+        // A name typed and taken back again: the button is on, the name empty.
+        QTest::keyClicks(w.NameOfOutfit, "x");
+        QTest::keyClick(w.NameOfOutfit, Qt::Key_Backspace);
+        click(w.SaveOutfit);
         ok &= shoot(w, out + "/message_outfit_name" + language + ".png");
         clickEntry(w.OutfitList, "Sunday");
         click(w.DeleteOutfit);
         ok &= shoot(w, out + "/message_outfit_deleted" + language + ".png");
-        click(w.AddBMPItem);
         clickEntry(w.Wardrobe, "Striped top");
+        click(w.AddBMPItem);
         click(w.DeleteSkirt);
         ok &= shoot(w, out + "/question" + language + ".png");
         click(w.SayNo);
