@@ -1,9 +1,9 @@
 #include "BenchStore.h"
 
-#include "shell/DataFolder.h"
-#include "toolkit/Colour.h"
-#include "toolkit/Platform.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/datafolder/DataFolder.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/controls/Platform.h"
 
 #include <QDir>
 #include <QFile>

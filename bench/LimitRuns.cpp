@@ -3,8 +3,8 @@
 // rewrite must write, and the pixels a redraw must set.
 #include "Limits.h"
 #include "Runs.h"
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 
 #include "Runs.h"
 #include "WindowActions.h"
-#include "shell/Form1.h"
+#include "window/shell/Form1.h"
 
 #include <QCoreApplication>
 #include <QFile>

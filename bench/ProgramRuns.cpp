@@ -3,7 +3,7 @@
 // paused.
 #include "Runs.h"
 #include "WindowActions.h"
-#include "shell/Form1.h"
+#include "window/shell/Form1.h"
 
 #include <QtTest>
 

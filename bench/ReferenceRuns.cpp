@@ -5,9 +5,9 @@
 #include "ReferenceStore.h"
 #include "Runs.h"
 #include "WindowActions.h"
-#include "shell/Form1.h"
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/shell/Form1.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "WindowActions.h"
 
-#include "shell/Form1.h"
+#include "window/shell/Form1.h"
 
 #include <QDir>
 #include <QFileInfo>

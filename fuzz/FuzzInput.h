@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "toolkit/FileAccess.h"
+#include "formats/files/FileAccess.h"
 
 #include <cstddef>
 #include <cstdint>

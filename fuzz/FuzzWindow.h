@@ -4,9 +4,9 @@
 // first input and kept for the rest of the run, since starting a window
 // costs far more than one input.
 #include "FuzzInput.h"
-#include "shell/DataFolder.h"
-#include "shell/Form1.h"
-#include "toolkit/Platform.h"
+#include "formats/datafolder/DataFolder.h"
+#include "window/controls/Platform.h"
+#include "window/shell/Form1.h"
 
 #include <QApplication>
 #include <QDir>

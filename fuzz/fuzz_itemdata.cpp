@@ -2,8 +2,8 @@
 // table rebuilt from it, painting the first listed items, and the two
 // rewrites that store a nudge and delete an item.
 #include "FuzzWindow.h"
-#include "wardrobe/ItemFormat.h"
-#include "wardrobe/ItemRewrite.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "formats/wardrobe/ItemRewrite.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 // The item table as painting reads it: finding an item's line number and
 // painting the item from there, over a small data file that stays the same.
 #include "FuzzWindow.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 namespace {
 

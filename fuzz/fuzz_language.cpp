@@ -1,6 +1,6 @@
 // A language file: one text per line into the text table.
 #include "FuzzInput.h"
-#include "localisation/LanguageFile.h"
+#include "formats/localisation/LanguageFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

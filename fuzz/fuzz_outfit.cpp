@@ -1,7 +1,7 @@
 // The outfit file: the list of outfit names, the entries of one outfit and
 // deleting it, each for the first outfit the file names.
 #include "FuzzInput.h"
-#include "dressing/OutfitFile.h"
+#include "formats/dressing/OutfitFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

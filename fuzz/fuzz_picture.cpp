@@ -1,7 +1,7 @@
 // Loading a picture with the size guard, as the import and the body
 // picture do: the input is the picture file.
 #include "FuzzInput.h"
-#include "toolkit/Platform.h"
+#include "formats/picture/PictureFile.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -34,8 +34,8 @@ private:
 // The guard's promise: no picture beyond the limits ever comes back.
 bool withinLimits(const QImage& image)
 {
-    return image.width() <= Platform::kMaxPictureSide && image.height() <= Platform::kMaxPictureSide &&
-           qint64(image.width()) * image.height() <= Platform::kMaxPicturePixels;
+    return image.width() <= PictureFile::kMaxPictureSide && image.height() <= PictureFile::kMaxPictureSide &&
+           qint64(image.width()) * image.height() <= PictureFile::kMaxPicturePixels;
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ bool withinLimits(const QImage& image)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static PictureFolder folder;
-    const Platform::LoadedPicture loaded = Platform::LoadPicture(folder.put(inputBytes(data, size)));
+    const PictureFile::LoadedPicture loaded = PictureFile::load(folder.put(inputBytes(data, size)));
     if (!loaded.image.isNull() && !withinLimits(loaded.image)) {
         std::fprintf(stderr, "fuzz: a picture beyond the limits was loaded\n");
         std::abort();  // libFuzzer keeps the input as a crash

@@ -1,7 +1,7 @@
 // The project file: its marker lines and their values, and the values that
 // name files are plain names.
 #include "FuzzInput.h"
-#include "project/ProjectFile.h"
+#include "formats/project/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,7 +1,7 @@
 // The settings file "Tavolin.ini": read at start-up, and rewritten for each
 // key the program stores; the values that name files are plain names.
 #include "FuzzInput.h"
-#include "shell/SettingsFile.h"
+#include "formats/datafolder/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

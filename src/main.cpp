@@ -1,6 +1,6 @@
-#include "shell/DataFolder.h"
-#include "shell/Form1.h"
-#include "shell/InstanceLock.h"
+#include "formats/datafolder/DataFolder.h"
+#include "formats/datafolder/InstanceLock.h"
+#include "window/shell/Form1.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
-#include "shell/DataFolder.h"
-#include "toolkit/Colour.h"
-#include "toolkit/Cp1252.h"
-#include "toolkit/LineReader.h"
-#include "toolkit/Platform.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/datafolder/DataFolder.h"
+#include "formats/picture/Colour.h"
+#include "formats/text/Cp1252.h"
+#include "formats/text/LineReader.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/controls/Platform.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Form1.h"
+#include "window/shell/Form1.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -20,9 +20,9 @@
 //            standard output ("item: NAME" lines); without it the actions
 //            go on until the kill
 #include "TestSupport.h"
-#include "dressing/OutfitFile.h"
-#include "wardrobe/ItemFormat.h"
-#include "wardrobe/ItemRewrite.h"
+#include "formats/dressing/OutfitFile.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "formats/wardrobe/ItemRewrite.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -14,8 +14,8 @@
 // TAVOLIN_CRASH_SEED the seed of the delays and the worker's choices (the
 // log names the one in use).
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // decide when a click in the list repaints, and the four buttons that
 // reorder the worn list. Everything is driven through the real widgets.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
+#include "formats/picture/Colour.h"
 
 #include <QtTest>
 

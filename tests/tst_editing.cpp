@@ -3,8 +3,8 @@
 // dressing. Every rewrite must leave the old file whole when it fails.
 // Everything is driven through the real widgets.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "toolkit/Platform.h"
+#include "formats/picture/Colour.h"
+#include "window/controls/Platform.h"
 
 #include <QContextMenuEvent>
 #include <QDirIterator>

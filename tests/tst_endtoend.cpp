@@ -2,8 +2,8 @@
 // sample picture, dress the figure, keep an outfit, switch the language,
 // make a project and delete it again.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QtTest>
 

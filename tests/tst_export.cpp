@@ -2,8 +2,8 @@
 // figure's menu, pixel for pixel as BodyPic shows it, and a save that
 // cannot be written told in the window with nothing left behind.
 #include "TestSupport.h"
-#include "dressing/FigureExport.h"
-#include "toolkit/Platform.h"
+#include "formats/dressing/FigureExport.h"
+#include "window/controls/Platform.h"
 
 #include <QClipboard>
 #include <QMenu>

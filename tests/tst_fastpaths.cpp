@@ -7,9 +7,9 @@
 // computes on the same files, pixel for pixel and byte for byte.
 #include "ReferenceStore.h"
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "toolkit/LineReader.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/text/LineReader.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QBuffer>
 #include <QDateTime>

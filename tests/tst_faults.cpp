@@ -6,7 +6,7 @@
 // works.
 #include "FileActions.h"
 #include "TestSupport.h"
-#include "toolkit/FileAccess.h"
+#include "formats/files/FileAccess.h"
 
 #include <QtTest>
 

@@ -3,12 +3,12 @@
 // when they fail, files made together, the record that takes a rewrite
 // back, Windows-1252 text and the line reader.
 #include "FileSizeLimit.h"
-#include "dressing/OutfitFile.h"
-#include "toolkit/Cp1252.h"
-#include "toolkit/FileAccess.h"
-#include "toolkit/LineReader.h"
-#include "toolkit/RewriteRecord.h"
-#include "wardrobe/ItemRewrite.h"
+#include "formats/dressing/OutfitFile.h"
+#include "formats/files/FileAccess.h"
+#include "formats/files/RewriteRecord.h"
+#include "formats/text/Cp1252.h"
+#include "formats/text/LineReader.h"
+#include "formats/wardrobe/ItemRewrite.h"
 
 #include <QtTest>
 

@@ -6,13 +6,14 @@
 // and modes), the files named as kept are as they were, the window said
 // what it refused, and the peak memory grew by less than the limit.
 #include "TestSupport.h"
-#include "localisation/LanguageFile.h"
-#include "shell/DataFolder.h"
-#include "toolkit/FileAccess.h"
-#include "toolkit/LineReader.h"
-#include "toolkit/Platform.h"
-#include "shell/InstanceLock.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/datafolder/DataFolder.h"
+#include "formats/datafolder/InstanceLock.h"
+#include "formats/files/FileAccess.h"
+#include "formats/localisation/LanguageFile.h"
+#include "formats/picture/PictureFile.h"
+#include "formats/text/LineReader.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/controls/Platform.h"
 
 #include <QDirIterator>
 #include <QtTest>
@@ -515,7 +516,7 @@ void HostileTest::aPictureThatIsNoFileIsRefusedAtOnce()
         QVERIFY(QDir().mkpath(name));
     else
         folder.link("data/Samples/Odd.bmp", "/dev/zero");
-    const Platform::LoadedPicture loaded = Platform::LoadPicture(name);
+    const PictureFile::LoadedPicture loaded = PictureFile::load(name);
     QVERIFY(loaded.image.isNull());
     QVERIFY(loaded.notRegular);
     QCOMPARE(Form1::PictureProblem(loaded), int(Form1::MsgNotARegularFile));

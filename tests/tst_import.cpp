@@ -2,9 +2,9 @@
 // of it that lie inside the item, placing the picture over the body, its
 // name, and storing it in the wardrobe.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
-#include "wardrobe/KeyColourSafety.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "formats/wardrobe/KeyColourSafety.h"
 
 #include <QtTest>
 

@@ -6,8 +6,8 @@
 // is stored as it was shown.
 #include "FileSizeLimit.h"
 #include "TestSupport.h"
-#include "shell/DataFolder.h"
-#include "shell/InstanceLock.h"
+#include "formats/datafolder/DataFolder.h"
+#include "formats/datafolder/InstanceLock.h"
 
 #include <QProcess>
 #include <QScopeGuard>

@@ -2,9 +2,9 @@
 // the field reader, the wardrobe list, and painting one stored item,
 // damaged files included.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "toolkit/LineReader.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/text/LineReader.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // the two flags, the texts on the controls, the welcome layout and the help
 // label across task and language switches.
 #include "TestSupport.h"
-#include "localisation/LanguageFile.h"
+#include "formats/localisation/LanguageFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The window's lists as a reader meets them: a chosen entry stays chosen
 // whatever the user clicks, and the wardrobe is in a dictionary's order.
 #include "TestSupport.h"
-#include "toolkit/ListBoxes.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/controls/ListBoxes.h"
 
 #include <QtTest>
 

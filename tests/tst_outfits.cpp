@@ -3,7 +3,7 @@
 // missing or damaged outfit files do. Everything goes through the real
 // widgets; the outfit file is compared byte for byte.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
+#include "formats/picture/Colour.h"
 
 #include <QtTest>
 

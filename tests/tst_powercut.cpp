@@ -11,7 +11,7 @@
 // done, loses nothing of it.
 #include "FileActions.h"
 #include "TestSupport.h"
-#include "toolkit/FileAccess.h"
+#include "formats/files/FileAccess.h"
 
 #include <QDirIterator>
 #include <QtTest>

@@ -2,8 +2,8 @@
 // typing a new project's names, creating its four files, every refusal and
 // a failed write. Everything is driven through the real widgets.
 #include "TestSupport.h"
-#include "project/ProjectName.h"
-#include "toolkit/Colour.h"
+#include "formats/picture/Colour.h"
+#include "formats/project/ProjectName.h"
 
 #include <QDirIterator>
 #include <QtTest>

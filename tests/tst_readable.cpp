@@ -4,11 +4,11 @@
 // runs past the label's edge. Every caption and list entry: it fits its
 // control.
 #include "TestSupport.h"
-#include "localisation/LanguageFile.h"
-#include "toolkit/Controls.h"
-#include "toolkit/ListBoxes.h"
-#include "toolkit/Platform.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/localisation/LanguageFile.h"
+#include "formats/wardrobe/ItemFormat.h"
+#include "window/controls/Controls.h"
+#include "window/controls/ListBoxes.h"
+#include "window/controls/Platform.h"
 
 #include <QPainter>
 #include <QToolTip>

@@ -2,7 +2,7 @@
 // every control where the design puts it, and the pictures doubled pixel
 // for pixel, with no blurred in-between colours.
 #include "TestSupport.h"
-#include "shell/ControlTable.h"
+#include "window/shell/ControlTable.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The settings file: reading at start-up, and rewriting one value through
 // a temporary file while every other line stays byte for byte.
 #include "TestSupport.h"
-#include "shell/SettingsFile.h"
+#include "formats/datafolder/SettingsFile.h"
 
 #include <QtTest>
 

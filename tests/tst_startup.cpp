@@ -1,7 +1,7 @@
 // Start-up: the load sequence, the editor state it leaves, the project file
 // it reads, and what it does with missing or damaged files.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
+#include "formats/picture/Colour.h"
 
 #include <QDirIterator>
 #include <QtTest>

@@ -2,11 +2,12 @@
 // labels, buttons, check boxes, text boxes, the list boxes, picture boxes
 // with their drawing surface, and the platform services (beep, event pump,
 // loading pictures).
-#include "toolkit/Colour.h"
-#include "toolkit/Controls.h"
-#include "toolkit/ListBoxes.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/Platform.h"
+#include "formats/picture/Colour.h"
+#include "formats/picture/PictureFile.h"
+#include "window/controls/Controls.h"
+#include "window/controls/ListBoxes.h"
+#include "window/controls/PictureBox.h"
+#include "window/controls/Platform.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -1079,7 +1080,7 @@ void ToolkitTest::loadPicture()
     QVERIFY(folder.isEntered());
 
     for (const char* name : {"pics\\RED SKIRT.BMP", "Pics\\top-down.bmp"}) {
-        const Platform::LoadedPicture loaded = Platform::LoadPicture(name);
+        const PictureFile::LoadedPicture loaded = PictureFile::load(name);
         QVERIFY2(!loaded.image.isNull(), qPrintable(loaded.error));
         QCOMPARE(loaded.image.size(), QSize(3, 2));
         for (int y = 0; y < 2; ++y)
@@ -1087,7 +1088,7 @@ void ToolkitTest::loadPicture()
                 QCOMPARE(Colour::fromQRgb(loaded.image.pixel(x, y)), Colour::fromQRgb(picture.pixel(x, y)));
     }
     // By an absolute path in the handlers' form, as the import builds it.
-    const Platform::LoadedPicture loaded = Platform::LoadPicture(dir.path() + "\\PICS\\red skirt.bmp");
+    const PictureFile::LoadedPicture loaded = PictureFile::load(dir.path() + "\\PICS\\red skirt.bmp");
     QCOMPARE(loaded.image.size(), QSize(3, 2));
 }
 
@@ -1124,12 +1125,12 @@ void ToolkitTest::loadPictureRefuses()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     writeFile(dir.filePath("broken.bmp"), file);
-    const Platform::LoadedPicture loaded = Platform::LoadPicture(dir.filePath("broken.bmp"));
+    const PictureFile::LoadedPicture loaded = PictureFile::load(dir.filePath("broken.bmp"));
     QVERIFY(loaded.image.isNull());
     QVERIFY(!loaded.error.isEmpty());
     QCOMPARE(loaded.tooLarge, tooLarge);
 
-    const Platform::LoadedPicture missing = Platform::LoadPicture(dir.filePath("missing.bmp"));
+    const PictureFile::LoadedPicture missing = PictureFile::load(dir.filePath("missing.bmp"));
     QVERIFY(missing.image.isNull());
     QVERIFY(!missing.error.isEmpty());
     QVERIFY(!missing.tooLarge);

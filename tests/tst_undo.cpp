@@ -5,7 +5,7 @@
 // the files back byte for byte, its redo deletes them again.
 #include "FileActions.h"
 #include "TestSupport.h"
-#include "toolkit/FileAccess.h"
+#include "formats/files/FileAccess.h"
 
 #include <QUndoStack>
 #include <QUrl>

@@ -2,8 +2,8 @@
 // index, look and design state, in its stacking order, and the window's
 // own size, flags, icon and background.
 #include "TestSupport.h"
-#include "toolkit/Colour.h"
-#include "toolkit/Fonts.h"
+#include "formats/picture/Colour.h"
+#include "window/controls/Fonts.h"
 
 #include <QtTest>
 

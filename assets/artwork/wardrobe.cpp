@@ -4,8 +4,8 @@
 // writer, so its bytes are exactly what a capture would have appended.
 #include "clothes.h"
 
-#include "toolkit/Colour.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "ReferenceStore.h"
 
-#include "toolkit/Colour.h"
-#include "toolkit/Cp1252.h"
-#include "wardrobe/ItemFormat.h"
+#include "formats/picture/Colour.h"
+#include "formats/text/Cp1252.h"
+#include "formats/wardrobe/ItemFormat.h"
 
 #include <QFile>
 

@@ -1,9 +1,0 @@
-#include "toolkit/Colour.h"
-
-namespace Colour {
-
-QColor toQColor(int colour) { return QColor(toQRgb(colour)); }
-
-int fromQColor(const QColor& colour) { return fromQRgb(colour.rgb()); }
-
-}  // namespace Colour
