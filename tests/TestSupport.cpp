@@ -25,6 +25,12 @@ QByteArray crlfLines(const QStringList& lines)
     return bytes;
 }
 
+QByteArray settingsFile(const QString& project, const QString& language)
+{
+    return crlfLines({"#HELPMODE#", "FALSE", "#TRANSCOLOR#", "PURPLE", "#CURRENT_PROJECT#", project, "#LANGUAGE#",
+                      language, "#EOF#"});
+}
+
 Snapshot snapshot(const QString& root)
 {
     Snapshot found;

@@ -14,6 +14,10 @@
 // Lines joined as the program's files hold them: each ended by CR LF.
 QByteArray crlfLines(const QStringList& lines);
 
+// A settings file that opens project in the language of language, help off
+// and the purple key colour.
+QByteArray settingsFile(const QString& project, const QString& language);
+
 // Every file and folder under root, files with their bytes: two snapshots
 // are equal when nothing was written, created or removed.
 using Snapshot = QMap<QString, QByteArray>;

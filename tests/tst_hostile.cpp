@@ -114,12 +114,6 @@ private:
     bool valid_ = false;
 };
 
-QByteArray settings(const QString& project, const QString& language)
-{
-    return crlfLines({"#HELPMODE#", "FALSE", "#TRANSCOLOR#", "PURPLE", "#CURRENT_PROJECT#", project, "#LANGUAGE#",
-                      language, "#EOF#"});
-}
-
 QByteArray project(const QString& body, const QString& wardrobe)
 {
     return crlfLines({"#BODYPIC#", body, "#WARDROBE#", wardrobe, "#BODYNAME#", "Lina", "#VERSION#", "0.98 (Beta)"});
@@ -240,14 +234,14 @@ void HostileTest::nothingOutsideChanges_data()
         << Act(dressingPanel) << int(Form1::MsgNotAPlainName) << QStringList{};
     QTest::newRow("#CURRENT_PROJECT# climbs out")
         << Lay([](const HostileFolder& f) {
-               f.write("data/Tavolin.ini", settings("..\\..\\outside\\evil.Project", "Tavolin_ENG.txt"));
+               f.write("data/Tavolin.ini", settingsFile("..\\..\\outside\\evil.Project", "Tavolin_ENG.txt"));
            })
         << Act([](Form1&) {}) << int(Form1::MsgNotAPlainName) << QStringList{"Tavolin.ini"};
     QTest::newRow("#CURRENT_PROJECT# with a drive letter")
-        << Lay([](const HostileFolder& f) { f.write("data/Tavolin.ini", settings("C:evil.Project", "Tavolin_ENG.txt")); })
+        << Lay([](const HostileFolder& f) { f.write("data/Tavolin.ini", settingsFile("C:evil.Project", "Tavolin_ENG.txt")); })
         << Act([](Form1&) {}) << int(Form1::MsgNotAPlainName) << QStringList{"Tavolin.ini"};
     QTest::newRow("#LANGUAGE# is an absolute path")
-        << Lay([](const HostileFolder& f) { f.write("data/Tavolin.ini", settings("Default.Project", f.path("outside/lang.txt"))); })
+        << Lay([](const HostileFolder& f) { f.write("data/Tavolin.ini", settingsFile("Default.Project", f.path("outside/lang.txt"))); })
         << Act([](Form1&) {}) << int(Form1::MsgNotAPlainName) << QStringList{"Tavolin.ini"};
     QTest::newRow("#BODYPIC# climbs out")
         << Lay([](const HostileFolder& f) {

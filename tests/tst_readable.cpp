@@ -28,13 +28,6 @@ const QList<int> kMessages = {9,  19, 20, 21, 34, 38, 39, 40, 41,  51,  52,  53,
 const QString kName = QStringLiteral("Summer dress with a belt, a collar and very long sleeves");
 const QString kFolder = QStringLiteral("Pictures/Figures of the summer collection, second draft");
 
-// The settings of a data folder that opens project in language.
-QByteArray settings(const QString& project, const QString& language)
-{
-    return crlfLines({"#HELPMODE#", "FALSE", "#TRANSCOLOR#", "PURPLE", "#CURRENT_PROJECT#", project, "#LANGUAGE#",
-                      language, "#EOF#"});
-}
-
 // Shows message number n as its handler does.
 void show(Form1& w, int n)
 {
@@ -268,7 +261,7 @@ void ReadableTest::everyMessageCanBeRead()
     DataFolderFixture folder;
     // A settings value naming a path is a start-up problem, which puts the
     // message line where the welcome screen shows it.
-    folder.write(QStringLiteral("Tavolin.ini"), settings(QStringLiteral("../Default.Project"), language));
+    folder.write(QStringLiteral("Tavolin.ini"), settingsFile(QStringLiteral("../Default.Project"), language));
     auto window = folder.start();
     Form1& w = *window;
     w.show();
@@ -349,7 +342,7 @@ void ReadableTest::everyCaptionFits()
     QFETCH(QString, language);
     QFETCH(Place, place);
     DataFolderFixture folder;
-    folder.write(QStringLiteral("Tavolin.ini"), settings(QStringLiteral("Default.Project"), language));
+    folder.write(QStringLiteral("Tavolin.ini"), settingsFile(QStringLiteral("Default.Project"), language));
     // A figure's name that reaches below the line and above the capitals.
     QByteArray project = folder.read(QStringLiteral("Projects/Default.Project"));
     project.replace("Lina", "\xC4gypty");
