@@ -95,6 +95,8 @@ FileAccess::Result prepare(const QString& startFolder, const QString& userDataFo
 
 }  // namespace DataFolder
 
+// Q_INIT_RESOURCE names a function of the global namespace, so it is called
+// from outside DataFolder.
 static void initDefaultsResources() { Q_INIT_RESOURCE(defaults); }
 
 namespace DataFolder {
